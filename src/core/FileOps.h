@@ -1,0 +1,38 @@
+#pragma once
+// Durable file operations for the program's text files. Nothing here keeps a file
+// open between calls.
+//
+// - appendDurably: the bytes are on disk (fsync) when it succeeds; when it fails the
+//   file is cut back to its old length, so a half-written line never stays behind.
+// - replaceAtomically: writes a temporary file beside the target, fsyncs it and
+//   renames it over the target, so a crash leaves the old file or the new one.
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace vantor {
+
+struct IoResult {
+    bool ok = true;
+    std::string error; // plain words, for the operator
+
+    explicit operator bool() const { return ok; }
+    static IoResult failure(std::string what) { return {false, std::move(what)}; }
+};
+
+enum class ReadStatus { Ok, Missing, Unreadable };
+
+ReadStatus readWholeFile(const std::string& path, std::string& out);
+
+IoResult appendDurably(const std::string& path, std::string_view bytes);
+
+// beforeRename runs after the temporary file is complete and synced, just before the
+// rename; tests use it to stop the operation there.
+IoResult replaceAtomically(const std::string& path, std::string_view bytes,
+                           const std::function<void()>& beforeRename = {});
+
+// Creates the file when missing and empties it.
+IoResult truncateFile(const std::string& path);
+
+} // namespace vantor

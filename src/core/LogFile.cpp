@@ -1,0 +1,88 @@
+#include "core/LogFile.h"
+
+#include "core/FieldReader.h"
+#include "core/FieldWriter.h"
+
+namespace vantor {
+
+namespace {
+
+void writeContact(FieldWriter& w, const Contact& c) {
+    w.text(c.NumSent).text(c.Num).text(c.Pre).text(c.Call).text(c.Ck).text(c.Sec);
+    w.text(c.Date).text(c.Time).text(c.Bnd).endLine();
+}
+
+} // namespace
+
+std::string formatLogLine(const Contact& c) {
+    FieldWriter w;
+    writeContact(w, c);
+    return w.str();
+}
+
+IoResult appendContact(const std::string& path, const Contact& c) {
+    return appendDurably(path, formatLogLine(c));
+}
+
+IoResult rewriteLog(const std::string& path, const ContestState& state) {
+    FieldWriter w;
+    for (int i = 1; i <= state.RecCount; ++i)
+        writeContact(w, state.ContactLog[i]);
+    return replaceAtomically(path, w.str());
+}
+
+IoResult emptyLog(const std::string& path) {
+    return truncateFile(path);
+}
+
+LoadResult loadLogData(ContestState& state, std::string_view data) {
+    LoadResult result;
+    state.RecCount = 0;
+    sectionReset(state);
+    FieldReader reader(data);
+    while (!reader.atEnd()) {
+        if (state.RecCount >= ContactLogTable::Capacity) {
+            result.failure = LoadFailure::TooManyRecords;
+            result.line = state.RecCount + 1;
+            return result;
+        }
+        ++state.RecCount;
+        Contact& c = state.ContactLog[state.RecCount];
+        for (std::string* field :
+             {&c.NumSent, &c.Num, &c.Pre, &c.Call, &c.Ck, &c.Sec, &c.Date, &c.Time, &c.Bnd}) {
+            const auto status = reader.next(*field);
+            if (status != FieldReader::Status::Ok) {
+                result.failure = status == FieldReader::Status::End ? LoadFailure::CutShort
+                                                                    : LoadFailure::Malformed;
+                result.line = state.RecCount;
+                return result;
+            }
+        }
+        sectionTally(state, c.Sec);
+    }
+    if (!nextSerial(state)) {
+        result.failure = LoadFailure::BadSerial;
+        result.line = state.RecCount;
+    }
+    return result;
+}
+
+LoadResult loadLog(ContestState& state, const std::string& path) {
+    std::string data;
+    switch (readWholeFile(path, data)) {
+    case ReadStatus::Ok:
+        return loadLogData(state, data);
+    case ReadStatus::Missing: {
+        LoadResult r;
+        r.failure = LoadFailure::Missing;
+        return r;
+    }
+    case ReadStatus::Unreadable:
+        break;
+    }
+    LoadResult r;
+    r.failure = LoadFailure::Unreadable;
+    return r;
+}
+
+} // namespace vantor

@@ -1,0 +1,35 @@
+#pragma once
+// "nsonoff.txt": the journal of every start (flag 1) and stop (flag 0) of the
+// operating-time clock, one four-field record a line.
+
+#include "core/FileOps.h"
+
+#include <string>
+#include <vector>
+
+namespace vantor {
+
+inline const std::string OnOffFileName = "nsonoff.txt";
+
+struct OnOffRecord {
+    int flag = 0;
+    std::string date;   // UTC, short date form
+    std::string time;   // UTC, hh:mm:ss
+    std::string opTime; // total operating time shown at that moment, hh:mm:ss
+
+    bool operator==(const OnOffRecord&) const = default;
+};
+
+std::string formatOnOffRecord(const OnOffRecord& r);
+IoResult appendOnOff(const std::string& path, const OnOffRecord& r);
+IoResult emptyOnOff(const std::string& path);
+
+struct OnOffJournal {
+    std::vector<OnOffRecord> records;
+    bool complete = true; // false when reading stopped at a damaged or missing part
+};
+
+OnOffJournal readOnOffData(std::string_view data);
+OnOffJournal readOnOff(const std::string& path);
+
+} // namespace vantor

@@ -1,0 +1,134 @@
+#include "entry/Form1Logic.h"
+
+#include "entry/EventScope.h"
+#include "entry/FieldFilters.h"
+
+#include <algorithm>
+
+namespace vantor {
+
+Form1Logic::Form1Logic(ContestState& state, Form1Model& model, const Clock& clock,
+                       PlatformPort& port, ShortDateForm dateForm, FileNames files)
+    : s_(state), m_(model), clock_(clock), port_(port), dateForm_(dateForm),
+      files_(std::move(files)) {}
+
+std::int64_t Form1Logic::localNowSeconds() const {
+    return wholeSeconds(clock_.nowMs());
+}
+
+std::int64_t Form1Logic::utcNowSeconds() const {
+    return localNowSeconds() + std::int64_t{s_.StationInfo.UtcHours} * 3600;
+}
+
+Field Form1Logic::firstField() const {
+    return s_.TabOrder == 2 ? Field::txtCall : Field::txtNum;
+}
+
+void Form1Logic::moveFocus(Field f) {
+    m_.focus = f;
+}
+
+// Runs the focus handlers for the net change of focus since the last settlement.
+// A handler may move the focus again; that change is settled in turn.
+void Form1Logic::settleFocus() {
+    for (int guard = 0; guard < 8 && !ended_ && m_.focus != settledFocus_; ++guard) {
+        const Field from = settledFocus_;
+        const Field to = m_.focus;
+        settledFocus_ = to;
+        const bool skipCheck = skipCallCheck_;
+        skipCallCheck_ = false;
+        ++depth_;
+        if (from == Field::txtCall && !skipCheck)
+            txtcall_lostfocus();
+        if (to == Field::txtCall)
+            txtCall_GotFocus();
+        else if (to == Field::txtNum)
+            txtnum_gotfocus();
+        --depth_;
+    }
+    skipCallCheck_ = false;
+}
+
+void Form1Logic::typeKey(Field field, int code) {
+    if (ended_)
+        return;
+    EventScope scope(*this);
+    int k = code;
+    dispatchKey(field, k);
+    if (!ended_)
+        applyKey(m_.box(field), k);
+}
+
+void Form1Logic::dispatchKey(Field field, int& k) {
+    switch (field) {
+    case Field::txtNum:
+        txtNum_KeyPress(k);
+        break;
+    case Field::txtPre:
+        txtpre_KeyPress(k);
+        break;
+    case Field::txtCall:
+        txtCall_KeyPress(k);
+        break;
+    case Field::txtCK:
+        txtCK_KeyPress(k);
+        break;
+    case Field::txtSec:
+        txtSec_KeyPress(k);
+        break;
+    case Field::None:
+    case Field::Other:
+        k = 0;
+        break;
+    }
+}
+
+void Form1Logic::userFocus(Field field) {
+    if (ended_)
+        return;
+    EventScope scope(*this);
+    moveFocus(field);
+}
+
+void Form1Logic::editedText(Field field, const std::string& text, int caret) {
+    if (ended_ || field == Field::None || field == Field::Other)
+        return;
+    TextBoxModel& box = m_.box(field);
+    std::string kept = filterFieldText(field, text);
+    if (box.maxLength > 0 && static_cast<int>(kept.size()) > box.maxLength)
+        kept.resize(static_cast<std::size_t>(box.maxLength));
+    const bool changed = kept != text;
+    box.text = std::move(kept);
+    box.caret = changed ? static_cast<int>(box.text.size())
+                        : std::clamp(caret, 0, static_cast<int>(box.text.size()));
+    box.selStart = box.caret;
+    box.selLength = 0;
+}
+
+void Form1Logic::windowShown() {
+    if (ended_)
+        return;
+    EventScope scope(*this);
+    moveFocus(Field::txtNum);
+}
+
+void Form1Logic::txtcall_lostfocus() {
+    dupcheck();
+}
+
+void Form1Logic::txtCall_GotFocus() {
+    m_.cmdEdit.visible = false;
+    m_.cmdDelete.visible = false;
+}
+
+void Form1Logic::tellFailure(const std::string& what, const IoResult& r) {
+    port_.messageBox("Vantor", what + "\n\n" + r.error, Buttons::Ok, Icon::Warning);
+}
+
+void Form1Logic::savepref() {
+    if (const IoResult r = writePrefs(files_.prefs, s_); !r)
+        tellFailure(
+            "The settings and the operating time could not be saved in " + files_.prefs + ".", r);
+}
+
+} // namespace vantor

@@ -1,0 +1,148 @@
+#pragma once
+// The main window's behaviour without the window: the entry fields' keystroke rules,
+// the commit, duplicate checking, the scoreboard and sections grid, the operating-time
+// clock, the band menu, start-up and shutdown. It works on the contest state and on
+// plain models of the window's controls; the Qt window renders the models and
+// forwards its events here.
+//
+// Every public handler is one event. Focus changes made during an event are settled
+// when the outermost handler returns: only then do the fields' focus handlers run
+// (so a duplicate found when the call field loses the focus is announced after the
+// key that moved the focus has been handled, and stays on screen).
+
+#include "core/Clock.h"
+#include "core/ContestState.h"
+#include "core/DateTime.h"
+#include "core/LogFile.h"
+#include "core/OnOffFile.h"
+#include "core/PrefsFile.h"
+#include "entry/Form1Model.h"
+#include "entry/PlatformPort.h"
+
+#include <string>
+#include <vector>
+
+namespace vantor {
+
+struct FileNames {
+    std::string log = LogFileName;
+    std::string prefs = PrefsFileName;
+    std::string onOff = OnOffFileName;
+};
+
+class Form1Logic {
+public:
+    Form1Logic(ContestState& state, Form1Model& model, const Clock& clock, PlatformPort& port,
+               ShortDateForm dateForm, FileNames files = {});
+
+    // --- Events from the window ---
+    // A character typed into an entry field: the field's handler, then the text box's
+    // own insertion of whatever code the handler left.
+    void typeKey(Field field, int code);
+    // The operator moved the focus (mouse or Tab); the window already shows it.
+    void userFocus(Field field);
+    // The text changed without a typed character (paste, cut, Delete, undo).
+    void editedText(Field field, const std::string& text, int caret);
+    // The window was shown: the first field receives the focus.
+    void windowShown();
+
+    // --- Entry fields ---
+    void txtNum_KeyPress(int& k);
+    void txtpre_KeyPress(int& k);
+    void txtCall_KeyPress(int& k);
+    void txtCK_KeyPress(int& k);
+    void txtSec_KeyPress(int& k);
+    static void Capital(int& k);
+    static void Number(int& k);
+    void cmdClear_Click();
+    void numopt_Click();
+    void callopt_Click();
+    void txtCall_GotFocus();
+    void txtcall_lostfocus();
+    void txtnum_gotfocus();
+
+    // --- Commit ---
+    void Mains();
+    void frmcmp();
+    void seccheck();
+    void sectally();
+
+    // --- Duplicates ---
+    void dupcheck();
+    void partdupe(int k);
+    void dupehold();
+    void cmdDup_Click();
+
+    // --- Scoreboard and grid ---
+    void Label10_Click(int row);
+    void Label10_MouseMove(int row);
+    void Form_MouseMove();
+    void listrecent();
+    void cmdList_Click();
+    // Record numbers of the recent-contacts rows, newest first.
+    std::vector<int> recentRecords() const;
+
+    // --- Operating time, clocks, bands, rates ---
+    void cmdLogOn_Click();
+    void Timer2_Timer();
+    void Timer1_Timer();
+    void TimeStats();
+    void chooseBand(const std::string& code); // mnu160_Click .. mnu10_Click
+
+    // --- Start-up, menus, shutdown ---
+    void Form_Load();
+    bool mnuopen2();
+    void newcontest();
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuSetup_Click();
+    void mnuStats_Click();
+    void mnuHelp_Click();
+    void mnuExit_Click();
+    void Form_Terminate();
+
+    bool ended() const { return ended_; }
+    const ShortDateForm& dateForm() const { return dateForm_; }
+    std::int64_t utcNowSeconds() const;
+
+private:
+    friend class EventScope;
+    ContestState& s_;
+    Form1Model& m_;
+    const Clock& clock_;
+    PlatformPort& port_;
+    ShortDateForm dateForm_;
+    FileNames files_;
+
+    int depth_ = 0;
+    Field settledFocus_ = Field::None;
+    bool skipCallCheck_ = false;
+    int announcements_ = 0;
+    bool ended_ = false;
+
+    void settleFocus();
+    void moveFocus(Field f);
+    Field firstField() const;
+    void applyTabOrder();
+
+    void handOver(Field target, std::uint8_t code, int& k, bool moveFirst);
+    void takeOver(int& k);
+    void finishTakeOver(TextBoxModel& box, int k);
+    void holdIfAnnouncedBefore(int announcementsAtStart);
+    void dispatchKey(Field field, int& k);
+
+    void emptyEntryFields();
+    void showNextSerial();
+    void showStationLabels();
+    void setTabOrder(std::uint8_t order);
+    void recolourGrid();
+    void runStationDialog();
+    void savepref();
+    void appendJournal(int flag, const std::string& date, const std::string& time);
+    void recordTimeOff();
+    void shutdown();
+    void tellFailure(const std::string& what, const IoResult& r);
+    std::int64_t localNowSeconds() const;
+};
+
+} // namespace vantor

@@ -1,0 +1,44 @@
+// Loading "log.txt" rebuilds every figure the window shows. A log that cannot be
+// read ends the program after telling the operator how to repair it.
+
+#include "core/Numbers.h"
+#include "core/SectionTable.h"
+#include "entry/EventScope.h"
+#include "entry/Form1Logic.h"
+
+namespace vantor {
+
+void Form1Logic::recolourGrid() {
+    for (int r = 1; r <= SectionRows; ++r) {
+        const auto row = static_cast<std::size_t>(r);
+        m_.Label10[row].fore = s_.SecCount[row] > 0 ? colours::Worked : colours::Unworked;
+    }
+}
+
+bool Form1Logic::mnuopen2() {
+    if (ended_)
+        return false;
+    EventScope scope(*this);
+    const LoadResult result = loadLog(s_, files_.log);
+    if (!result.ok()) {
+        port_.messageBox(std::string(LoadResult::title), std::string(LoadResult::text), Buttons::Ok,
+                         Icon::None);
+        ended_ = true;
+        port_.endProgram();
+        return false;
+    }
+    recolourGrid();
+    m_.lblTotSec.caption = " " + signBlank(s_.SecWorked);
+    m_.lblTotScore.caption = " " + signBlank(score(s_));
+    listrecent();
+    m_.lblTotCon.caption = " " + signBlank(s_.RecCount);
+    if (s_.RecCount >= 1)
+        m_.lblNumCurCon.caption = signBlank(nextSerialNumber(s_).value_or(0));
+    else
+        m_.lblNumCurCon.caption = "1";
+    m_.lblsectogo.caption = " " + signBlank(sectionsToGo(s_));
+    TimeStats();
+    return true;
+}
+
+} // namespace vantor

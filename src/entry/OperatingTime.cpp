@@ -1,0 +1,137 @@
+// The operating-time clock with its on/off journal, the local and UTC clocks, the
+// time on band, the band menu, the contact rates and the stop recorded at exit.
+
+#include "core/Numbers.h"
+#include "entry/EventScope.h"
+#include "entry/Form1Logic.h"
+
+#include <cstdlib>
+
+namespace vantor {
+
+void Form1Logic::appendJournal(int flag, const std::string& date, const std::string& time) {
+    const OnOffRecord record{flag, date, time, m_.lblttrack.caption};
+    if (const IoResult r = appendOnOff(files_.onOff, record); !r)
+        tellFailure("The time " + std::string(flag == 1 ? "on" : "off") +
+                        " could not be recorded in " + files_.onOff + ".",
+                    r);
+}
+
+void Form1Logic::cmdLogOn_Click() {
+    if (ended_)
+        return;
+    EventScope scope(*this);
+    const std::int64_t utc = utcNowSeconds();
+    const std::string date = dateForm_.format(toCivil(utc).date);
+    const std::string time = formatHms(utc);
+    if (s_.LoggedOn == 0) {
+        s_.TimeOnAt = localNowSeconds();
+        s_.BandStart = s_.TimeOnAt;
+        s_.LoggedOn = 1;
+        m_.cmdLogOn.caption = "Log \"Time Off\"";
+        m_.lblDialog.caption = " ";
+        appendJournal(1, date, time);
+    } else {
+        s_.LoggedOn = 0;
+        m_.cmdLogOn.caption = "Log \"Time On\"";
+        s_.OpTime = s_.OpTimeRun;
+        appendJournal(0, date, time);
+        m_.lblDialog.caption =
+            "Logged Off at " + date + " " + time + " Log On after " + formatHms(utc + 1800);
+        savepref();
+    }
+    moveFocus(firstField());
+}
+
+void Form1Logic::Timer2_Timer() {
+    if (ended_)
+        return;
+    EventScope scope(*this);
+    const std::int64_t now = localNowSeconds();
+    bool pm = false;
+    m_.lblCurTime.caption = formatTwelveHour(now, pm);
+    m_.Label16.caption = pm ? port_.pmText() : port_.amText();
+    m_.lblutctime.caption = formatHms(utcNowSeconds());
+    if (s_.LoggedOn == 1) {
+        const std::int64_t run = std::llabs(std::int64_t{s_.OpTime} + (now - s_.TimeOnAt));
+        if (run > INT32_MAX)
+            return; // beyond the counter: keep the last figures
+        s_.OpTimeRun = static_cast<std::int32_t>(run);
+        m_.lblttrack.caption = durationText(run);
+        m_.lbltimeon.caption = durationText(now - s_.BandStart);
+    }
+}
+
+void Form1Logic::Timer1_Timer() {
+    if (ended_)
+        return;
+    EventScope scope(*this);
+    TimeStats();
+}
+
+void Form1Logic::TimeStats() {
+    const std::int64_t now = utcNowSeconds();
+    const int year = toCivil(now).date.year;
+    int c20 = 0;
+    int c60 = 0;
+    // Neighbouring contacts nearly always share their date: read each date text once.
+    const std::string* lastDate = nullptr;
+    std::optional<CivilDate> day;
+    for (int i = s_.RecCount; i >= 1; --i) {
+        const Contact& c = s_.ContactLog[i];
+        if (!lastDate || *lastDate != c.Date) {
+            lastDate = &c.Date;
+            day = dateForm_.parse(c.Date, year);
+        }
+        const auto time = parseTimeOfDay(c.Time);
+        if (!day || !time)
+            continue; // a stamp damaged by hand counts in no rate
+        const std::int64_t e = now - (daysFromCivil(*day) * 86400 + *time);
+        if (e < 1200)
+            ++c20;
+        if (e >= 3600)
+            break;
+        ++c60;
+    }
+    m_.lblAQSO60.caption = std::to_string(c60);
+    m_.lblAQSO20.caption = std::to_string(c20 * 3);
+}
+
+void Form1Logic::chooseBand(const std::string& code) {
+    if (ended_)
+        return;
+    EventScope scope(*this);
+    s_.Band = code;
+    m_.Label30.caption = s_.Band;
+    s_.BandStart = localNowSeconds();
+    savepref();
+    for (std::size_t i = 0; i < BandCodes.size(); ++i)
+        m_.bandChecked[i] = code == BandCodes[i];
+}
+
+void Form1Logic::recordTimeOff() {
+    if (s_.LoggedOn != 1)
+        return;
+    s_.OpTime = s_.OpTimeRun;
+    savepref();
+    s_.LoggedOn = 0;
+    const std::int64_t utc = utcNowSeconds();
+    appendJournal(0, dateForm_.format(toCivil(utc).date), formatHms(utc));
+}
+
+void Form1Logic::shutdown() {
+    if (ended_)
+        return;
+    recordTimeOff();
+    ended_ = true;
+    port_.endProgram();
+}
+
+void Form1Logic::mnuExit_Click() {
+    shutdown();
+}
+void Form1Logic::Form_Terminate() {
+    shutdown();
+}
+
+} // namespace vantor

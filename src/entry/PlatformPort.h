@@ -1,0 +1,42 @@
+#pragma once
+// What the window logic needs from the platform besides the clock: the beep, modal
+// message boxes, the three-second hold, the secondary windows and the end of the
+// program. Qt implements it for the real window; tests script it.
+
+#include "core/ContestState.h"
+
+#include <cstdint>
+#include <string>
+
+namespace vantor {
+
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Icon { None, Question, Warning };
+enum class Answer { Ok, Cancel, Yes, No };
+
+class PlatformPort {
+public:
+    virtual ~PlatformPort() = default;
+
+    virtual void beep() = 0;
+    virtual Answer messageBox(const std::string& title, const std::string& text, Buttons buttons,
+                              Icon icon) = 0;
+
+    // Waits, handling no window events and painting nothing, until the local clock
+    // reaches limitMs.
+    virtual void holdUntil(std::int64_t limitMs) = 0;
+
+    // The station dialog, modal; returns what the operator left in it.
+    virtual StationData runStationDialog(const StationData& current) = 0;
+    virtual void showBandStatistics() = 0;
+    virtual void showHelp() = 0;
+
+    // Ends the program at once; nothing after it may touch files.
+    virtual void endProgram() = 0;
+
+    // The operating system's day-half designators.
+    virtual std::string amText() const { return "AM"; }
+    virtual std::string pmText() const { return "PM"; }
+};
+
+} // namespace vantor

@@ -1,0 +1,127 @@
+// The main window's load, the start-up questions at the first focus on the serial
+// number field, the new-contest step and the menu commands that open other windows.
+
+#include "core/Numbers.h"
+#include "core/SectionTable.h"
+#include "entry/EventScope.h"
+#include "entry/Form1Logic.h"
+
+namespace vantor {
+
+void Form1Logic::Form_Load() {
+    EventScope scope(*this);
+    m_.lblDialog.caption = "Select a band from the menu bar and click Log \"Time On\" below!";
+    m_.lblNumCurCon.caption = " " + signBlank(std::int64_t{s_.RecCount} + 1);
+    for (int r = 1; r <= SectionRows; ++r) {
+        const auto row = static_cast<std::size_t>(r);
+        LabelModel& cell = m_.Label10[row];
+        cell.caption = std::string(SectionTable[row].Abbr);
+        cell.toolTip = std::string(SectionTable[row].FullName);
+        cell.fore = colours::Unworked;
+    }
+    s_.Band = "40";
+    s_.TabOrder = 1;
+    s_.ShowPartials = 1;
+    readPrefs(files_.prefs, s_);
+    m_.Label30.caption = s_.Band;
+    m_.numoptChecked = s_.TabOrder == 1;
+    m_.calloptChecked = s_.TabOrder == 2;
+    const auto bandNumber = parseDecimal(s_.Band);
+    for (std::size_t i = 0; i < BandCodes.size(); ++i)
+        m_.bandChecked[i] = bandNumber && *bandNumber == *parseDecimal(BandCodes[i]);
+}
+
+void Form1Logic::showStationLabels() {
+    m_.Label1.caption = s_.StationInfo.MyPre;
+    m_.Label2.caption = s_.StationInfo.MyCall;
+    m_.Label3.caption = s_.StationInfo.MyCk;
+    m_.Label4.caption = s_.StationInfo.MySec;
+}
+
+void Form1Logic::runStationDialog() {
+    const StationData entered = port_.runStationDialog(s_.StationInfo);
+    StationData& info = s_.StationInfo;
+    info.MyCall = entered.MyCall;
+    info.MyPre = entered.MyPre;
+    info.MyCk = entered.MyCk;
+    info.MySec = entered.MySec;
+    info.UtcHours = entered.UtcHours;
+    info.ContestMode = entered.ContestMode == ModePhone ? ModePhone : ModeCW;
+    showStationLabels();
+    savepref();
+}
+
+void Form1Logic::txtnum_gotfocus() {
+    EventScope scope(*this);
+    if (s_.AskedOpen == 0) {
+        s_.AskedOpen = 1;
+        runStationDialog();
+        const Answer answer = port_.messageBox(
+            "Open existing log?",
+            "Do you want to continue an existing contest? (Yes opens your existing log, No "
+            "erases any existing log and starts a new log.)",
+            Buttons::YesNo, Icon::Question);
+        if (answer == Answer::Yes)
+            mnuopen2();
+        else
+            newcontest();
+        if (ended_)
+            return;
+        if (s_.TabOrder == 2) {
+            applyTabOrder();
+            moveFocus(Field::txtCall);
+        }
+    }
+    m_.cmdEdit.visible = false;
+    m_.cmdDelete.visible = false;
+}
+
+void Form1Logic::newcontest() {
+    EventScope scope(*this);
+    const Answer answer = port_.messageBox(
+        "Start new contest?", "Are you sure? (Selecting Yes will erase existing log file!)",
+        Buttons::YesNo, Icon::None);
+    if (answer == Answer::Yes) {
+        if (const IoResult r = emptyLog(files_.log); !r)
+            tellFailure("The log file could not be emptied.", r);
+        s_.RecCount = 0;
+        s_.OpTime = 0;
+        if (const IoResult r = emptyOnOff(files_.onOff); !r)
+            tellFailure("The on/off journal could not be emptied.", r);
+        // The old contest's operating time must not come back at the next start.
+        savepref();
+    }
+    mnuopen2();
+}
+
+void Form1Logic::mnuNew_Click() {
+    if (ended_)
+        return;
+    EventScope scope(*this);
+    newcontest();
+    if (!ended_)
+        TimeStats();
+}
+
+void Form1Logic::mnuOpen_Click() {
+    mnuopen2();
+}
+
+void Form1Logic::mnuSetup_Click() {
+    if (ended_)
+        return;
+    EventScope scope(*this);
+    runStationDialog();
+}
+
+void Form1Logic::mnuStats_Click() {
+    if (!ended_)
+        port_.showBandStatistics();
+}
+
+void Form1Logic::mnuHelp_Click() {
+    if (!ended_)
+        port_.showHelp();
+}
+
+} // namespace vantor

@@ -1,0 +1,178 @@
+#include "support/LogicHarness.h"
+
+#include <gtest/gtest.h>
+
+using namespace vantor;
+using namespace vantor::test;
+
+namespace {
+
+class Dupes : public ::testing::Test {
+protected:
+    LogicHarness h;
+    void SetUp() override {
+        writeFile("log.txt",
+                  "\"1\",\"5\",\"A\",\"W1AW\",\"85\",\"CT\",\"11/6/99\",\"21:04:33\",\"40\"\r\n"
+                  "\"2\",\"6\",\"B\",\"W1AB\",\"90\",\"EMA\",\"11/6/99\",\"21:05:00\",\"20\"\r\n"
+                  "\"3\",\"7\",\"A\",\"K1XX\",\"72\",\"ME\",\"11/6/99\",\"21:06:00\",\"80\"\r\n");
+        h.port.useStationReply = true;
+        h.port.stationReply = {"W9XYZ", "A", "85", "IL", 5, 0, 0};
+        h.port.answers = {Answer::Yes};
+        h.logic.windowShown();
+        h.logic.cmdLogOn_Click();
+        h.logic.userFocus(Field::txtCall);
+    }
+};
+
+const std::string Announcement = "Duplicate W1AW CT 11/6/99 21:04:33 ON 40  Rec#  1";
+
+} // namespace
+
+TEST_F(Dupes, PartialListNewestFirstAndPossibleDuplicateFromTheFourthKey) {
+    struct Step {
+        char key;
+        const char* list;
+        const char* dialog;
+    };
+    const Step steps[] = {
+        {'W', "W1AB W1AW ", " "}, {'1', "W1AB W1AW ", " "},
+        {'A', "W1AB W1AW ", " "}, {'B', "W1AB ", "Possible Duplicate!"},
+        {'C', "", " "},
+    };
+    for (const Step& s : steps) {
+        h.type(std::string(1, s.key));
+        EXPECT_EQ(h.model.lblDupe.caption, s.list) << s.key;
+        EXPECT_EQ(h.model.lblDupe.back, *s.list ? colours::Message : colours::Grey) << s.key;
+        EXPECT_EQ(h.model.lblDialog.caption, s.dialog) << s.key;
+    }
+    h.type("\b");
+    EXPECT_EQ(h.model.lblDupe.caption, "");
+}
+
+TEST_F(Dupes, PartialListSwitchedOff) {
+    h.logic.cmdDup_Click();
+    EXPECT_EQ(h.model.cmdDup.caption, "Off");
+    EXPECT_EQ(h.model.focus, Field::txtNum);
+    h.logic.userFocus(Field::txtCall);
+    h.type("W1AB");
+    EXPECT_EQ(h.model.lblDupe.caption, "");
+    EXPECT_EQ(h.model.lblDialog.caption, " ");
+    h.logic.cmdDup_Click();
+    EXPECT_EQ(h.model.cmdDup.caption, "On");
+}
+
+TEST_F(Dupes, PartialListStopsOnceLongerThan125Characters) {
+    std::string log;
+    for (int i = 1; i <= 40; ++i) {
+        const std::string call = "N5A" + std::string(1, static_cast<char>('A' + i % 26)) +
+                                 std::to_string(i % 10) +
+                                 std::string(1, static_cast<char>('A' + i / 26));
+        log += "\"" + std::to_string(i) + "\",\"1\",\"A\",\"" + call +
+               "\",\"85\",\"CT\",\"11/6/99\",\"21:04:33\",\"40\"\r\n";
+    }
+    writeFile("log.txt", log);
+    ASSERT_TRUE(h.logic.mnuopen2());
+    h.logic.userFocus(Field::txtCall);
+    h.type("N");
+    const std::string& list = h.model.lblDupe.caption;
+    EXPECT_GT(list.size(), 125u);
+    EXPECT_LE(list.size(), 125u + 7u);
+    // Oldest records are scanned first; the last one reached stands at the front.
+    const std::size_t entries = list.size() / 7;
+    EXPECT_EQ(list.substr(0, 6), h.state.ContactLog[static_cast<int>(entries)].Call);
+    EXPECT_EQ(list.substr(list.size() - 7), h.state.ContactLog[1].Call + " ");
+}
+
+TEST_F(Dupes, CallPlausibilityOnTheThirdCharacter) {
+    struct Case {
+        const char* keys;
+        bool warned;
+    };
+    const Case cases[] = {{"KXX", true}, {"K1X", false}, {"KX1", false}, {"KX", false}};
+    for (const Case& c : cases) {
+        h.logic.cmdClear_Click();
+        h.logic.userFocus(Field::txtCall);
+        h.port.boxes.clear();
+        const int beeps = h.port.beeps;
+        h.type(c.keys);
+        if (c.warned) {
+            ASSERT_EQ(h.port.boxes.size(), 1u) << c.keys;
+            EXPECT_EQ(h.port.boxes[0].title, "Valid callsign?");
+            EXPECT_EQ(h.port.boxes[0].text, "The second or third character is not numeric!");
+            EXPECT_EQ(h.port.boxes[0].buttons, Buttons::Ok);
+            EXPECT_EQ(h.port.beeps - beeps, 1);
+            EXPECT_EQ(h.model.lblDialog.caption, "The second or third character is not numeric!");
+            EXPECT_EQ(h.model.txtCall.text, c.keys);
+        } else {
+            EXPECT_TRUE(h.port.boxes.empty()) << c.keys;
+            EXPECT_EQ(h.port.beeps, beeps) << c.keys;
+        }
+    }
+}
+
+TEST_F(Dupes, LeavingTheCallFieldAnnouncesADuplicateThatStaysVisible) {
+    h.logic.userFocus(Field::txtNum);
+    h.type("12AW1AW ");
+    EXPECT_EQ(h.model.lblDialog.caption, Announcement);
+    EXPECT_EQ(h.model.lblDialog.back, colours::Red);
+    EXPECT_EQ(h.model.lblDupe.caption, "");
+    EXPECT_EQ(h.fields(), "||||");
+    EXPECT_EQ(h.model.focus, Field::txtNum);
+    EXPECT_EQ(h.state.DupeFlag, 1);
+}
+
+TEST_F(Dupes, EnterInTheCallFieldGivesTheSameAnnouncement) {
+    h.logic.userFocus(Field::txtNum);
+    h.type("12AW1AW");
+    const int beeps = h.port.beeps;
+    h.type("\n");
+    EXPECT_EQ(h.model.lblDialog.caption, Announcement);
+    EXPECT_EQ(h.model.lblDialog.back, colours::Red);
+    EXPECT_EQ(h.port.beeps - beeps, 1);
+    EXPECT_EQ(h.fields(), "||||");
+    EXPECT_EQ(h.model.focus, Field::txtNum);
+    EXPECT_EQ(h.state.RecCount, 3);
+    EXPECT_TRUE(h.port.holds.empty()); // the announcing key itself is not held
+}
+
+TEST_F(Dupes, SuffixedCallIsNotADuplicateAndNoBandMatters) {
+    h.logic.chooseBand("10");
+    h.logic.userFocus(Field::txtNum);
+    h.type("1AW1AW/3 85CT\n");
+    EXPECT_EQ(h.state.RecCount, 4);
+    EXPECT_EQ(h.state.ContactLog[4].Call, "W1AW/3");
+    h.type("2BK1XX7"); // the 7 starts the check field, leaving the call field
+    EXPECT_EQ(h.state.RecCount, 4);
+    EXPECT_EQ(h.fields(), "||||");
+    EXPECT_EQ(h.model.lblDialog.caption, "Duplicate K1XX ME 11/6/99 21:06:00 ON 80  Rec#  3");
+}
+
+TEST_F(Dupes, NextKeyAfterAnAnnouncementIsHeldForThreeSeconds) {
+    h.logic.userFocus(Field::txtNum);
+    h.type("12AW1AW ");
+    ASSERT_EQ(h.state.DupeFlag, 1);
+    h.clock.advanceMs(1200);
+    h.type("4");
+    ASSERT_EQ(h.port.holds.size(), 1u);
+    EXPECT_EQ(h.port.holds[0], 1800);
+    EXPECT_EQ(h.state.DupeFlag, 0);
+    EXPECT_EQ(h.model.txtNum.text, "4");
+    h.type("5");
+    EXPECT_EQ(h.port.holds.size(), 1u);
+
+    // After Enter on a duplicate the hold applies to the next key as well.
+    h.logic.cmdClear_Click();
+    h.type("1AW1AW");
+    h.type("\n");
+    EXPECT_EQ(h.state.DupeFlag, 1);
+    h.type("7");
+    EXPECT_EQ(h.port.holds.size(), 2u);
+    EXPECT_EQ(h.port.holds[1], 3000);
+}
+
+TEST_F(Dupes, EmptyCallMatchesNothing) {
+    h.state.ContactLog[2].Call = "";
+    h.logic.userFocus(Field::txtNum);
+    EXPECT_EQ(h.state.DupeFlag, 0);
+    EXPECT_EQ(h.model.lblDialog.back, colours::Message);
+}

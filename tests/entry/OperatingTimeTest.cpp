@@ -1,0 +1,142 @@
+#include "support/LogicHarness.h"
+
+#include <gtest/gtest.h>
+
+using namespace vantor;
+using namespace vantor::test;
+
+namespace {
+
+class OperatingTime : public ::testing::Test {
+protected:
+    LogicHarness h;
+    void SetUp() override {
+        h.clock.setMs(localMs(2026, 11, 6, 21, 0, 5));
+        h.startNewContest(); // UTC is local + 5 hours
+    }
+};
+
+Contact stamped(std::int64_t utcSeconds) {
+    const ShortDateForm form;
+    return {"1",
+            "1",
+            "A",
+            "W1AW",
+            "85",
+            "CT",
+            form.format(toCivil(utcSeconds).date),
+            formatHms(utcSeconds),
+            "40"};
+}
+
+} // namespace
+
+TEST_F(OperatingTime, StartAndStopAreJournalledWithUtcStamps) {
+    h.logic.cmdLogOn_Click();
+    EXPECT_EQ(h.model.cmdLogOn.caption, "Log \"Time Off\"");
+    EXPECT_EQ(h.model.lblDialog.caption, " ");
+    EXPECT_EQ(h.model.focus, Field::txtNum);
+    EXPECT_EQ(readFile("nsonoff.txt"), "1,\"11/7/2026\",\"02:00:05\",\"00:00:00\"\r\n");
+
+    h.clock.setMs(localMs(2026, 11, 7, 18, 45, 0)); // 23:45:00 UTC
+    h.logic.Timer2_Timer();
+    h.logic.cmdLogOn_Click();
+    EXPECT_EQ(h.model.cmdLogOn.caption, "Log \"Time On\"");
+    EXPECT_EQ(h.model.lblDialog.caption, "Logged Off at 11/7/2026 23:45:00 Log On after 00:15:00");
+    EXPECT_EQ(readFile("nsonoff.txt"), "1,\"11/7/2026\",\"02:00:05\",\"00:00:00\"\r\n"
+                                       "0,\"11/7/2026\",\"23:45:00\",\"21:44:55\"\r\n");
+    EXPECT_EQ(h.state.OpTime, 78295);
+    EXPECT_NE(readFile("nspref.txt").find("\r\n78295\r\n"), std::string::npos);
+}
+
+TEST_F(OperatingTime, ClocksAndRunningTotalsTick) {
+    h.logic.Timer2_Timer();
+    EXPECT_EQ(h.model.lblCurTime.caption, "9:00:05");
+    EXPECT_EQ(h.model.Label16.caption, "PM");
+    EXPECT_EQ(h.model.lblutctime.caption, "02:00:05");
+    EXPECT_EQ(h.model.lblttrack.caption, "00:00:00"); // stopped: unchanged
+
+    h.state.OpTime = 3600;
+    h.logic.cmdLogOn_Click();
+    h.clock.advanceMs(61000);
+    h.logic.Timer2_Timer();
+    EXPECT_EQ(h.model.lblttrack.caption, "01:01:01");
+    EXPECT_EQ(h.model.lbltimeon.caption, "00:01:01");
+
+    // A new band restarts the time on band; the total goes on.
+    h.logic.chooseBand("20");
+    EXPECT_EQ(h.model.Label30.caption, "20");
+    h.clock.advanceMs(1000);
+    h.logic.Timer2_Timer();
+    EXPECT_EQ(h.model.lbltimeon.caption, "00:00:01");
+    EXPECT_EQ(h.model.lblttrack.caption, "01:01:02");
+}
+
+TEST_F(OperatingTime, TotalKeepsCountingPastNineHours) {
+    h.state.OpTime = 32000;
+    h.logic.cmdLogOn_Click();
+    h.clock.advanceMs(1000 * 1000);
+    h.logic.Timer2_Timer();
+    EXPECT_EQ(h.model.lblttrack.caption, "09:10:00");
+    EXPECT_EQ(h.state.OpTimeRun, 33000);
+}
+
+TEST_F(OperatingTime, BandMenuSetsBandMarkAndPreferences) {
+    h.logic.chooseBand("160");
+    EXPECT_EQ(h.state.Band, "160");
+    EXPECT_EQ(h.model.bandChecked, (std::array<bool, 6>{true, false, false, false, false, false}));
+    EXPECT_NE(readFile("nspref.txt").find("\r\n\"160\"\r\n"), std::string::npos);
+    EXPECT_EQ(readFile("nsonoff.txt"), ""); // no journal record for a band change
+}
+
+TEST_F(OperatingTime, RatesCountTheLastTwentyAndSixtyMinutes) {
+    const std::int64_t now = h.logic.utcNowSeconds();
+    struct Case {
+        std::vector<int> minutesAgo; // oldest first, as stored
+        const char* rate20;
+        const char* rate60;
+    };
+    const Case cases[] = {
+        {{}, "0", "0"},
+        {{70, 50, 30, 10}, "3", "3"},
+        {{50, 30, 10, 70}, "0", "0"}, // the scan stops at the newest record if it is old
+        {{59, 19}, "3", "2"},
+        {{60, 20}, "0", "1"},
+        {{-5}, "3", "1"}, // stamped in the future: counts in both
+    };
+    for (const Case& c : cases) {
+        h.state.RecCount = 0;
+        for (int m : c.minutesAgo)
+            h.state.ContactLog[++h.state.RecCount] = stamped(now - m * 60);
+        h.logic.TimeStats();
+        EXPECT_EQ(h.model.lblAQSO20.caption, c.rate20) << c.minutesAgo.size();
+        EXPECT_EQ(h.model.lblAQSO60.caption, c.rate60) << c.minutesAgo.size();
+    }
+
+    // A stamp damaged by hand is passed over.
+    h.state.RecCount = 2;
+    h.state.ContactLog[1] = stamped(now - 600);
+    h.state.ContactLog[2] = stamped(now - 300);
+    h.state.ContactLog[2].Time = "99:99";
+    h.logic.TimeStats();
+    EXPECT_EQ(h.model.lblAQSO20.caption, "3");
+    EXPECT_EQ(h.model.lblAQSO60.caption, "1");
+}
+
+TEST_F(OperatingTime, ExitRecordsARunningClockOnly) {
+    h.logic.mnuExit_Click();
+    EXPECT_TRUE(h.port.ended);
+    EXPECT_EQ(readFile("nsonoff.txt"), "");
+}
+
+TEST_F(OperatingTime, ClosingWhileRunningRecordsTheStop) {
+    h.logic.cmdLogOn_Click();
+    h.clock.advanceMs(7200 * 1000);
+    h.logic.Timer2_Timer();
+    h.logic.Form_Terminate();
+    EXPECT_TRUE(h.port.ended);
+    EXPECT_EQ(readFile("nsonoff.txt"), "1,\"11/7/2026\",\"02:00:05\",\"00:00:00\"\r\n"
+                                       "0,\"11/7/2026\",\"04:00:05\",\"02:00:00\"\r\n");
+    EXPECT_NE(readFile("nspref.txt").find("\r\n7200\r\n"), std::string::npos);
+    EXPECT_EQ(h.state.LoggedOn, 0);
+}

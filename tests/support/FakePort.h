@@ -1,0 +1,66 @@
+#pragma once
+// A scripted platform for logic tests: it records beeps, message boxes and holds,
+// answers message boxes from a queue, and moves the fake clock through a hold.
+
+#include "core/Clock.h"
+#include "entry/PlatformPort.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace vantor::test {
+
+struct ShownBox {
+    std::string title;
+    std::string text;
+    Buttons buttons;
+    Icon icon;
+};
+
+class FakePort : public PlatformPort {
+public:
+    explicit FakePort(FakeClock& clock) : clock_(clock) {}
+
+    int beeps = 0;
+    std::vector<ShownBox> boxes;
+    std::deque<Answer> answers;      // answers to Yes/No boxes, in order
+    std::vector<std::int64_t> holds; // milliseconds waited by each hold
+    StationData stationReply;        // what the station dialog returns
+    bool useStationReply = false;
+    int stationDialogs = 0;
+    int bandStatistics = 0;
+    int helpPages = 0;
+    bool ended = false;
+
+    void beep() override { ++beeps; }
+    Answer messageBox(const std::string& title, const std::string& text, Buttons buttons,
+                      Icon icon) override {
+        boxes.push_back({title, text, buttons, icon});
+        if (buttons == Buttons::YesNo) {
+            if (answers.empty())
+                return Answer::No;
+            const Answer a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        return Answer::Ok;
+    }
+    void holdUntil(std::int64_t limitMs) override {
+        const std::int64_t wait = limitMs > clock_.nowMs() ? limitMs - clock_.nowMs() : 0;
+        holds.push_back(wait);
+        clock_.advanceMs(wait);
+    }
+    StationData runStationDialog(const StationData& current) override {
+        ++stationDialogs;
+        return useStationReply ? stationReply : current;
+    }
+    void showBandStatistics() override { ++bandStatistics; }
+    void showHelp() override { ++helpPages; }
+    void endProgram() override { ended = true; }
+
+private:
+    FakeClock& clock_;
+};
+
+} // namespace vantor::test
