@@ -1,0 +1,74 @@
+#pragma once
+// Building blocks the secondary windows share: named controls that remember their
+// design geometry, drawn pictures, horizontal rules, and the load-time placement of a
+// window (scaled to the screen, or at its design size for the unscaled one).
+
+#include "ui/dialogs/ScaleToScreen.h"
+
+#include <QLabel>
+#include <QWidget>
+
+#include <functional>
+#include <set>
+#include <vector>
+
+class QPainter;
+
+namespace vantor::ui {
+
+inline constexpr double DialogFontPt = 8.0;
+
+// The design table of one window, filled as its controls are made, in control order.
+class Design {
+public:
+    template <class W>
+    W* add(W* widget, const char* name, Kind kind, UnitRect rect, double fontPt = DialogFontPt) {
+        widget->setObjectName(QString::fromLatin1(name));
+        controls_.push_back({widget, kind, rect, fontPt});
+        return widget;
+    }
+    // A plain-text label (leading spaces kept) with the given alignment.
+    QLabel* label(QWidget* parent, const char* name, const QString& caption, UnitRect rect,
+                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter,
+                  double fontPt = DialogFontPt);
+
+    const std::vector<DesignedControl>& controls() const { return controls_; }
+
+private:
+    std::vector<DesignedControl> controls_;
+};
+
+// A picture drawn by a function over the whole control.
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    using Painter = std::function<void(QPainter&, const QRectF&)>;
+    Picture(Painter paint, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Painter paint_;
+};
+
+// A one-pixel horizontal rule across the control's width.
+class Line : public QWidget {
+    Q_OBJECT
+public:
+    explicit Line(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A line's design geometry from its end points (a horizontal rule, one pixel high).
+UnitRect lineRect(double x1, double x2, double y);
+
+// Lays a window out to the screen (ScaleToScreen) and keeps it at that size.
+void layOutWindow(QWidget* window, UnitRect design, const Design& controls,
+                  const std::set<Kind>& kinds, double raisedBy = 0.0);
+// Places a window that is not scaled: design size and fonts, centred on its screen.
+void placeUnscaled(QWidget* window, UnitRect design, const Design& controls);
+
+} // namespace vantor::ui
