@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick poppler-utils
-    clang-format fonts-dejavu-core
+    clang-format fonts-dejavu-core fonts-dejavu-extra
 )
 
 sudo=""

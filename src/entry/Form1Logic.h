@@ -19,6 +19,7 @@
 #include "entry/Form1Model.h"
 #include "entry/PlatformPort.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,8 @@ public:
     void Form_Terminate();
 
     bool ended() const { return ended_; }
+    // Told the number of contacts after every successful load of the log.
+    void setLoadObserver(std::function<void(int)> observer) { loadObserver_ = std::move(observer); }
     const ShortDateForm& dateForm() const { return dateForm_; }
     std::int64_t utcNowSeconds() const;
 
@@ -119,6 +122,7 @@ private:
     bool skipCallCheck_ = false;
     int announcements_ = 0;
     bool ended_ = false;
+    std::function<void(int)> loadObserver_;
 
     void settleFocus();
     void moveFocus(Field f);

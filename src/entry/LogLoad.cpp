@@ -38,6 +38,8 @@ bool Form1Logic::mnuopen2() {
         m_.lblNumCurCon.caption = "1";
     m_.lblsectogo.caption = " " + signBlank(sectionsToGo(s_));
     TimeStats();
+    if (loadObserver_)
+        loadObserver_(s_.RecCount);
     return true;
 }
 

@@ -1,0 +1,151 @@
+// The main window with a full log, offscreen: one key in the call field until the
+// window is repainted, one Enter until the contact is stored and every display is
+// repainted, start-up to the loaded window, and the memory it takes.
+
+#include "core/LogFile.h"
+#include "support/FakePort.h"
+#include "support/TempDir.h"
+#include "tools/LogGenerator.h"
+#include "ui/main/Form1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+using namespace vantor;
+
+namespace {
+
+constexpr int FullLog = 11000;
+
+std::string fullLogText(int count) {
+    tools::LogGenOptions o;
+    o.count = count;
+    return tools::formatLog(tools::generateContacts(o));
+}
+
+double residentMegabytes() {
+    std::ifstream in("/proc/self/status");
+    std::string key;
+    while (in >> key) {
+        if (key == "VmRSS:") {
+            double kb = 0;
+            in >> kb;
+            return kb / 1024.0;
+        }
+        in.ignore(1 << 16, '\n');
+    }
+    return 0;
+}
+
+struct OpenWindow {
+    test::TempDir dir;
+    ContestState state;
+    FakeClock clock{toSeconds({{2026, 11, 8}, 21, 0, 0}) * 1000};
+    test::FakePort port{clock};
+    std::unique_ptr<ui::Form1> form;
+    double startupMs = 0;
+
+    explicit OpenWindow(int count, const std::string& logPath = LogFileName) {
+        test::writeFile(logPath, fullLogText(count));
+        if (logPath != LogFileName)
+            std::filesystem::create_symlink(logPath, LogFileName);
+        port.useStationReply = true;
+        port.stationReply = {"W1AW", "A", "85", "CT", 0, 0, 0};
+        port.answers = {Answer::Yes};
+        QElapsedTimer timer;
+        timer.start();
+        form = std::make_unique<ui::Form1>(state, clock, ShortDateForm{}, &port);
+        form->Form_Load();
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        if (!QTest::qWaitForWindowActive(form.get()))
+            throw std::runtime_error("window not active");
+        while (port.stationDialogs == 0)
+            QCoreApplication::processEvents();
+        form->repaint();
+        startupMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        state.LoggedOn = 1;
+    }
+    QLineEdit* box(const char* name) { return form->findChild<QLineEdit*>(name); }
+};
+
+void BM_WindowCallKey(benchmark::State& st) {
+    OpenWindow w(FullLog);
+    QLineEdit* call = w.box("txtCall");
+    call->setFocus();
+    for (auto _ : st) {
+        st.PauseTiming();
+        w.form->logic().cmdClear_Click();
+        w.form->logic().userFocus(Field::txtCall);
+        w.form->render();
+        QTest::keyClick(call, 'w');
+        QTest::keyClick(call, '1');
+        w.form->repaint();
+        st.ResumeTiming();
+        QTest::keyClick(call, 'a');
+        w.form->repaint();
+    }
+    st.counters["contacts"] = w.state.RecCount;
+}
+BENCHMARK(BM_WindowCallKey)->Unit(benchmark::kMicrosecond)->Iterations(300);
+
+// The log is kept in memory-backed storage so that the figure leaves out the fsync.
+void BM_WindowEnter(benchmark::State& st) {
+    const std::string shm = std::filesystem::exists("/dev/shm") ? "/dev/shm" : ".";
+    const std::string path = shm + "/vantor-window-bench-" + std::to_string(::getpid()) + ".txt";
+    OpenWindow w(FullLog - 1, path);
+    QLineEdit* num = w.box("txtNum");
+    int round = 0;
+    for (auto _ : st) {
+        st.PauseTiming();
+        w.form->logic().cmdClear_Click();
+        w.form->render();
+        num->setFocus();
+        const std::string keys = "12aw" + std::to_string(round % 10) + "zz" +
+                                 std::string(1, static_cast<char>('a' + round / 10 % 26)) + "85ct";
+        ++round;
+        for (char c : keys)
+            QTest::keyClick(QApplication::focusWidget(), c);
+        w.form->repaint();
+        st.ResumeTiming();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        w.form->repaint();
+        st.PauseTiming();
+        if (w.state.RecCount != FullLog)
+            st.SkipWithError("contact not stored");
+        w.state.RecCount = FullLog - 1;
+        st.ResumeTiming();
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_WindowEnter)->Unit(benchmark::kMicrosecond)->Iterations(200);
+
+void BM_StartupWithFullLog(benchmark::State& st) {
+    double rss = 0;
+    for (auto _ : st) {
+        OpenWindow w(FullLog);
+        st.SetIterationTime(w.startupMs / 1000.0);
+        rss = residentMegabytes();
+    }
+    st.counters["rss_MB"] = rss;
+}
+BENCHMARK(BM_StartupWithFullLog)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,41 @@
+// Vantor: the splash first; its "Continue" opens the main window.
+
+#include "app/StartupTiming.h"
+#include "core/ContestState.h"
+#include "ui/dialogs/frmSplash.h"
+#include "ui/main/Form1.h"
+#include "ui/main/QtClock.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <memory>
+
+int main(int argc, char** argv) {
+    vantor::app::StartupTiming timing;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Vantor");
+    QApplication::setApplicationVersion("2.5");
+
+    vantor::ContestState state;
+    vantor::ui::QtClock clock;
+    std::unique_ptr<vantor::ui::Form1> form;
+
+    auto* splash = new vantor::ui::frmSplash();
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(splash, &vantor::ui::frmSplash::continueClicked, splash, [&] {
+        form = std::make_unique<vantor::ui::Form1>(state, clock, vantor::ui::systemShortDateForm());
+        form->logic().setLoadObserver([&timing](int contacts) {
+            timing.milestone("log loaded (" + std::to_string(contacts) + " contacts)");
+        });
+        form->onFirstShown = [&timing] { timing.milestone("main window shown"); };
+        form->Form_Load();
+        form->showMaximized();
+        splash->close();
+    });
+    splash->Form_Load();
+    timing.milestone("splash shown");
+    const int code = QApplication::exec();
+    form.reset();
+    return code;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The main window as designed on the 9600 x 7200 unit screen: every control's name,
+// kind, geometry, font and look, and the menu bar. Data only.
+
+#include "ui/dialogs/ScaleToScreen.h"
+
+#include <vector>
+
+namespace vantor::ui {
+
+enum class Look {
+    Plain,       // black text on the window's colour
+    WhiteOnBlue, // headings and value labels
+    Cell,        // a section of the grid: serif text on grey
+};
+
+struct ControlSpec {
+    const char* name;
+    Kind kind;
+    UnitRect rect;
+    double fontPt;
+    Look look;
+    const char* caption; // static caption; nullptr when the logic's model sets it
+    const char* toolTip; // nullptr for none
+    bool bold = false;
+};
+
+// Every control but the section grid.
+const std::vector<ControlSpec>& form1Controls();
+// The grid: eleven group headings and the 79 cells "Label10_1".."Label10_79".
+std::vector<ControlSpec> sectionGridControls();
+
+// The lowest edge of any control, in units; the window's client area must hold it.
+inline constexpr double Form1ContentHeight = 6660.0;
+
+// Recent-contacts columns: header and base width in units.
+struct ColumnSpec {
+    const char* header;
+    double baseWidth;
+    const char* widest; // a long value of the column; the column is never narrower
+};
+const std::vector<ColumnSpec>& recentColumns();
+
+} // namespace vantor::ui

@@ -1,0 +1,17 @@
+#pragma once
+// The computer's clock and date conventions, for the window logic.
+
+#include "core/Clock.h"
+#include "core/DateTime.h"
+
+namespace vantor::ui {
+
+class QtClock final : public Clock {
+public:
+    std::int64_t nowMs() const override;
+};
+
+// The system locale's short date form, reduced to the numeric form the program writes.
+ShortDateForm systemShortDateForm();
+
+} // namespace vantor::ui

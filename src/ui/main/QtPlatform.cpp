@@ -1,0 +1,85 @@
+#include "ui/main/QtPlatform.h"
+
+#include "ui/dialogs/Form5.h"
+#include "ui/dialogs/frmStationID.h"
+#include "ui/dialogs/frmbndstats.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QThread>
+
+#include <algorithm>
+
+namespace vantor::ui {
+
+void QtPlatform::beep() {
+    QApplication::beep();
+}
+
+Answer QtPlatform::messageBox(const std::string& title, const std::string& text, Buttons buttons,
+                              Icon icon) {
+    QMessageBox::Icon qtIcon = QMessageBox::NoIcon;
+    if (icon == Icon::Question)
+        qtIcon = QMessageBox::Question;
+    else if (icon == Icon::Warning)
+        qtIcon = QMessageBox::Warning;
+    QMessageBox::StandardButtons qtButtons = QMessageBox::Ok;
+    QMessageBox::StandardButton first = QMessageBox::Ok;
+    if (buttons == Buttons::OkCancel) {
+        qtButtons = QMessageBox::Ok | QMessageBox::Cancel;
+    } else if (buttons == Buttons::YesNo) {
+        qtButtons = QMessageBox::Yes | QMessageBox::No;
+        first = QMessageBox::Yes;
+    }
+    QMessageBox box(qtIcon, QString::fromLatin1(title), QString::fromLatin1(text), qtButtons,
+                    owner_);
+    box.setDefaultButton(first);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return Answer::Ok;
+    }
+}
+
+void QtPlatform::holdUntil(std::int64_t limitMs) {
+    // Deliberately blocks the window: the announcement must stay readable.
+    for (std::int64_t now = clock_.nowMs(); now < limitMs; now = clock_.nowMs())
+        QThread::msleep(static_cast<unsigned long>(std::min<std::int64_t>(limitMs - now, 20)));
+}
+
+StationData QtPlatform::runStationDialog(const StationData& current) {
+    frmStationID dialog(*this, owner_);
+    return dialog.run(current);
+}
+
+void QtPlatform::showBandStatistics() {
+    frmbndstats dialog(state_, owner_);
+    dialog.run();
+}
+
+void QtPlatform::showHelp() {
+    Form5 dialog(owner_);
+    dialog.run();
+}
+
+void QtPlatform::endProgram() {
+    QCoreApplication::exit(0);
+}
+
+std::string QtPlatform::amText() const {
+    const QString text = QLocale::system().amText();
+    return text.isEmpty() ? "AM" : text.toLatin1().toStdString();
+}
+
+std::string QtPlatform::pmText() const {
+    const QString text = QLocale::system().pmText();
+    return text.isEmpty() ? "PM" : text.toLatin1().toStdString();
+}
+
+} // namespace vantor::ui

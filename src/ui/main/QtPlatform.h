@@ -1,0 +1,36 @@
+#pragma once
+// The platform as Qt provides it: the beep, modal message boxes, the hold after a
+// duplicate, the secondary windows and the end of the program.
+
+#include "core/Clock.h"
+#include "entry/PlatformPort.h"
+
+class QWidget;
+
+namespace vantor::ui {
+
+class QtPlatform final : public PlatformPort {
+public:
+    QtPlatform(const Clock& clock, const ContestState& state) : clock_(clock), state_(state) {}
+
+    // The window that owns the message boxes and dialogs.
+    void setOwner(QWidget* owner) { owner_ = owner; }
+
+    void beep() override;
+    Answer messageBox(const std::string& title, const std::string& text, Buttons buttons,
+                      Icon icon) override;
+    void holdUntil(std::int64_t limitMs) override;
+    StationData runStationDialog(const StationData& current) override;
+    void showBandStatistics() override;
+    void showHelp() override;
+    void endProgram() override;
+    std::string amText() const override;
+    std::string pmText() const override;
+
+private:
+    const Clock& clock_;
+    const ContestState& state_;
+    QWidget* owner_ = nullptr;
+};
+
+} // namespace vantor::ui

@@ -1,0 +1,97 @@
+# Shared helpers for the end-to-end tests: a private X server, the program started in
+# an empty contest folder, and xdotool typing as a person does.
+
+set -euo pipefail
+
+E2E_TIMEOUT=${E2E_TIMEOUT:-20}
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+start_x() {
+    local size=${1:-1024x768}
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fifo" 2>/dev/null &
+    XVFB_PID=$!
+    local display
+    read -r -t 10 display <"$fifo" || fail "Xvfb did not start"
+    rm -f "$fifo"
+    export DISPLAY=":$display"
+}
+
+start_program() {
+    local binary=$1
+    "$binary" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt" &
+    APP_PID=$!
+}
+
+cleanup() {
+    [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    [ -n "${WORK:-}" ] && [ -z "${KEEP_WORK:-}" ] && rm -rf "$WORK"
+    return 0
+}
+
+# Waits for a visible window whose title matches and gives it the keyboard.
+focus_window() {
+    local title=$1
+    local wid
+    wid=$(timeout "$E2E_TIMEOUT" xdotool search --sync --onlyvisible --name "$title" | head -n 1) ||
+        fail "no window titled '$title'"
+    xdotool windowfocus --sync "$wid"
+    sleep 0.3
+    echo "$wid"
+}
+
+# The first visible window of the program.
+focus_program_window() {
+    local wid
+    wid=$(timeout "$E2E_TIMEOUT" xdotool search --sync --onlyvisible --pid "$APP_PID" | head -n 1) ||
+        fail "the program shows no window"
+    xdotool windowfocus --sync "$wid"
+    sleep 0.3
+    echo "$wid"
+}
+
+type_text() {
+    xdotool type --delay 40 "$1"
+    sleep 0.2
+}
+
+press() {
+    xdotool key --delay 60 "$@"
+    sleep 0.3
+}
+
+wait_for_exit() {
+    local i
+    for i in $(seq 1 $((E2E_TIMEOUT * 10))); do
+        kill -0 "$APP_PID" 2>/dev/null || { wait "$APP_PID" || true; APP_PID=""; return 0; }
+        sleep 0.1
+    done
+    fail "the program did not end"
+}
+
+# Compares a file with a pattern: each line of the pattern is an extended regular
+# expression for the same line of the file (CR LF line ends expected).
+expect_lines() {
+    local file=$1
+    shift
+    [ -f "$file" ] || fail "$file is missing"
+    local crlf
+    crlf=$(tr -cd '\r' <"$file" | wc -c)
+    local lines
+    lines=$(wc -l <"$file")
+    [ "$crlf" -eq "$lines" ] || fail "$file: not every line ends with CR LF"
+    [ "$lines" -eq "$#" ] || fail "$file: $lines lines, expected $#: $(cat -A "$file")"
+    local n=0 pattern line
+    for pattern in "$@"; do
+        n=$((n + 1))
+        line=$(sed -n "${n}p" "$file" | tr -d '\r')
+        [[ "$line" =~ ^${pattern}$ ]] || fail "$file line $n: '$line' does not match '$pattern'"
+    done
+}

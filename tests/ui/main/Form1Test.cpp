@@ -1,0 +1,223 @@
+// The real main window, offscreen: keys typed into its fields, menus triggered, and
+// what the widgets then show.
+
+#include "ui/main/Form1.h"
+#include "support/FakePort.h"
+#include "support/LogicHarness.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace vantor;
+using namespace vantor::test;
+using vantor::ui::Form1;
+
+namespace {
+
+class Form1Window : public ::testing::Test {
+protected:
+    TempDir dir;
+    ContestState state;
+    FakeClock clock{localMs(2026, 11, 7, 21, 0, 5)};
+    FakePort port{clock};
+    std::unique_ptr<Form1> form;
+
+    void open(std::deque<Answer> answers = {Answer::No, Answer::Yes}) {
+        port.useStationReply = true;
+        port.stationReply = {"W1AW", "A", "85", "CT", 5, 0, 0};
+        port.answers = std::move(answers);
+        form = std::make_unique<Form1>(state, clock, ShortDateForm{}, &port);
+        form->Form_Load();
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        for (int i = 0; i < 50 && port.stationDialogs == 0; ++i)
+            QTest::qWait(10);
+        ASSERT_EQ(port.stationDialogs, 1);
+    }
+
+    // Types as the operator does: each key goes to whichever field has the focus.
+    void typeKeys(const std::string& keys) {
+        for (char ch : keys) {
+            QWidget* w = QApplication::focusWidget();
+            ASSERT_NE(w, nullptr);
+            if (ch == '\n')
+                QTest::keyClick(w, Qt::Key_Return);
+            else if (ch == ' ')
+                QTest::keyClick(w, Qt::Key_Space);
+            else
+                QTest::keyClick(w, ch);
+        }
+    }
+
+    template <typename T> T* find(const char* name) {
+        T* w = form->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QString text(const char* label) { return find<QLabel>(label)->text(); }
+    QString field(const char* box) { return find<QLineEdit>(box)->text(); }
+    QString focused() { return QApplication::focusWidget()->objectName(); }
+    QAction* action(const char* name) { return find<QAction>(name); }
+};
+
+} // namespace
+
+TEST_F(Form1Window, SerialFirstExchangeCommitsAndUpdatesTheScoreboard) {
+    open();
+    EXPECT_EQ(focused(), "txtNum");
+    typeKeys("123aw1aw85ct");
+    EXPECT_EQ(field("txtNum"), "123");
+    EXPECT_EQ(field("txtPre"), "A");
+    EXPECT_EQ(field("txtCall"), "W1AW");
+    EXPECT_EQ(field("txtCK"), "85");
+    EXPECT_EQ(field("txtSec"), "CT");
+    EXPECT_EQ(focused(), "txtSec");
+    typeKeys("\n");
+
+    EXPECT_EQ(readFile("log.txt"),
+              "\"1\",\"123\",\"A\",\"W1AW\",\"85\",\"CT\",\"11/8/2026\",\"02:00:05\",\"40\"\r\n");
+    for (const char* box : {"txtNum", "txtPre", "txtCall", "txtCK", "txtSec"})
+        EXPECT_EQ(field(box), "") << box;
+    EXPECT_EQ(focused(), "txtNum");
+    EXPECT_EQ(text("lblTotCon"), " 1");
+    EXPECT_EQ(text("lblTotSec"), "1");
+    EXPECT_EQ(text("lblsectogo"), "78");
+    EXPECT_EQ(text("lblTotScore"), "2");
+    EXPECT_EQ(text("lblNumCurCon"), "  2");
+    EXPECT_EQ(text("lblDialog"), " ");
+    EXPECT_EQ(text("lblAQSO20"), "3");
+    EXPECT_EQ(find<QLabel>("Label10_1")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(find<QLabel>("Label10_2")->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+    auto* list = find<QTableView>("ListView1");
+    ASSERT_EQ(list->model()->rowCount(), 1);
+    EXPECT_EQ(list->model()->index(0, 4).data().toString(), "W1AW");
+}
+
+TEST_F(Form1Window, CallFirstExchangeThroughTheTabOrderMenu) {
+    open();
+    action("callopt")->trigger();
+    EXPECT_TRUE(action("callopt")->isChecked());
+    EXPECT_FALSE(action("numopt")->isChecked());
+    EXPECT_EQ(focused(), "txtCall");
+    typeKeys("w1aw123a85ct\n");
+    ASSERT_EQ(state.RecCount, 1);
+    EXPECT_EQ(state.ContactLog[1].Num, "123");
+    EXPECT_EQ(state.ContactLog[1].Call, "W1AW");
+    EXPECT_EQ(state.ContactLog[1].Sec, "CT");
+    EXPECT_EQ(focused(), "txtCall");
+    EXPECT_EQ(text("lblTotCon"), " 1");
+}
+
+TEST_F(Form1Window, DuplicateIsAnnouncedOnRedWithTheFieldsCleared) {
+    writeFile("log.txt",
+              "\"1\",\"5\",\"A\",\"W1AW\",\"85\",\"CT\",\"11/6/99\",\"21:04:33\",\"40\"\r\n");
+    open({Answer::Yes});
+    EXPECT_EQ(text("lblTotCon"), "  1");
+    EXPECT_EQ(text("lblNumCurCon"), " 2");
+    typeKeys("12bw1aw ");
+    EXPECT_EQ(text("lblDialog"), "Duplicate W1AW CT 11/6/99 21:04:33 ON 40  Rec#  1");
+    EXPECT_EQ(find<QLabel>("lblDialog")->palette().color(QPalette::Window), QColor(255, 0, 0));
+    for (const char* box : {"txtNum", "txtPre", "txtCall", "txtCK", "txtSec"})
+        EXPECT_EQ(field(box), "") << box;
+    EXPECT_EQ(focused(), "txtNum");
+    EXPECT_EQ(state.RecCount, 1);
+}
+
+TEST_F(Form1Window, PartialDupesListWhileTheCallIsTyped) {
+    writeFile("log.txt",
+              "\"1\",\"5\",\"A\",\"W1AW\",\"85\",\"CT\",\"11/6/99\",\"21:04:33\",\"40\"\r\n"
+              "\"2\",\"6\",\"B\",\"W1AB\",\"90\",\"EMA\",\"11/6/99\",\"21:05:00\",\"20\"\r\n");
+    open({Answer::Yes});
+    typeKeys("1bw1a");
+    EXPECT_EQ(text("lblDupe"), "W1AB W1AW ");
+    EXPECT_EQ(find<QLabel>("lblDupe")->palette().color(QPalette::Window), QColor(0, 192, 192));
+    QTest::keyClick(find<QLineEdit>("txtCall"), Qt::Key_Backspace);
+    EXPECT_EQ(text("lblDupe"), "");
+    EXPECT_EQ(field("txtCall"), "W1");
+}
+
+TEST_F(Form1Window, BandChoiceSavesAndMovesTheCheckMark) {
+    open();
+    EXPECT_TRUE(action("mnu40")->isChecked());
+    action("mnu20")->trigger();
+    EXPECT_TRUE(action("mnu20")->isChecked());
+    EXPECT_FALSE(action("mnu40")->isChecked());
+    EXPECT_EQ(text("Label30"), "20");
+    EXPECT_EQ(readFile("nspref.txt"),
+              "\"W1AW\"\r\n0\r\n\"A\"\r\n\"85\"\r\n\"CT\"\r\n5\r\n0\r\n1\r\n\"20\"\r\n0\r\n");
+}
+
+TEST_F(Form1Window, MenuBarCaptionsAndItems) {
+    open();
+    QStringList menus;
+    for (QAction* a : form->menuBar()->actions())
+        menus << a->text();
+    EXPECT_EQ(menus, QStringList({"&File", "&TabOrder", "&Setup", "&Band", "&Help"}));
+
+    const auto itemsOf = [this](const char* menu) {
+        QStringList items;
+        for (QAction* a : find<QMenu>(menu)->actions())
+            items << (a->isSeparator() ? QString("-") : a->text());
+        return items;
+    };
+    EXPECT_EQ(itemsOf("mnuFile"), QStringList({"New", "Open", "Print", "Exit"}));
+    EXPECT_EQ(
+        itemsOf("mnuprintrec"),
+        QStringList({"Print Log", "Print Dupe Sheet", "Print Summary Sheet", "-",
+                     "Write ASCII Log File (ASCIILog.txt)", "Write ASCII Dupe File (ASCIIDup.txt)",
+                     "Write Summary Sheet (ASCIISum.txt)"}));
+    EXPECT_EQ(itemsOf("mnuTab"), QStringList({"#", "Call"}));
+    EXPECT_EQ(itemsOf("mnuBand"),
+              QStringList({"160", "  80", "  40", "  20", "  15", "  10", "-", "Statistics"}));
+    EXPECT_TRUE(action("numopt")->isChecked());
+    EXPECT_FALSE(action("callopt")->isChecked());
+    EXPECT_EQ(form->windowTitle(), "Vantor 2.5");
+}
+
+TEST_F(Form1Window, ClockButtonAndCellsAnswerTheMouse) {
+    open();
+    EXPECT_EQ(find<QPushButton>("cmdLogOn")->text(), "Log \"Time On\"");
+    QTest::mouseClick(find<QPushButton>("cmdLogOn"), Qt::LeftButton);
+    EXPECT_EQ(find<QPushButton>("cmdLogOn")->text(), "Log \"Time Off\"");
+    EXPECT_EQ(focused(), "txtNum");
+    EXPECT_EQ(readFile("nsonoff.txt"), "1,\"11/8/2026\",\"02:00:05\",\"00:00:00\"\r\n");
+
+    auto* ema = find<QLabel>("Label10_2");
+    EXPECT_EQ(ema->text(), "EMA");
+    EXPECT_EQ(ema->toolTip(), "East Massachusetts");
+    QTest::mouseClick(ema, Qt::LeftButton);
+    EXPECT_EQ(field("txtSec"), "EMA");
+
+    QTest::mouseClick(find<QPushButton>("cmdDup"), Qt::LeftButton);
+    EXPECT_EQ(find<QPushButton>("cmdDup")->text(), "Off");
+}
+
+TEST_F(Form1Window, ControlsStandAtTheirScaledDesignPositions) {
+    open();
+    const QSize screen = vantor::ui::screenSizeFor(form.get());
+    const double fx = screen.width() / 640.0;
+    const QRect call = find<QLineEdit>("txtCall")->geometry();
+    EXPECT_NEAR(call.left(), 1200 / 15.0 * fx, 2.0);
+    EXPECT_NEAR(call.width(), 975 / 15.0 * fx, 2.0);
+    const QRect cell = find<QLabel>("Label10_79")->geometry(); // NWT, Canada second column
+    EXPECT_NEAR(cell.left(), (8520 + 480) / 15.0 * fx, 2.0);
+    // Every control lies inside the window's client area.
+    for (QWidget* w : form->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!w->isVisible())
+            continue;
+        EXPECT_TRUE(form->centralWidget()->rect().contains(w->geometry()))
+            << w->objectName().toStdString();
+    }
+}
