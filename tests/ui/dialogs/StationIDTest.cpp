@@ -175,17 +175,6 @@ TEST_F(StationID, EnterInAnyBoxActsLikeDone) {
     EXPECT_TRUE(port.boxes.empty());
 }
 
-TEST_F(StationID, HoursAbove255AreRefused) {
-    open(Stored);
-    key("Text6", Qt::Key_Backspace);
-    type("Text6", "300");
-    key("Text6", Qt::Key_Return);
-    ASSERT_EQ(port.boxes.size(), 1u);
-    EXPECT_EQ(port.boxes[0].title, "Hours added for UTC");
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(Stored), Stored);
-}
-
 TEST_F(StationID, ClosedWithoutDoneChangesNothing) {
     open(Stored);
     type("Text1", "x");
