@@ -354,7 +354,7 @@ const std::vector<ColumnSpec>& recentColumns() {
     static const std::vector<ColumnSpec> columns = {
         {"Rec#", 270, "11000"}, {"Ns", 270, "11000"},        {"Nr", 270, "12345"},
         {"P", 150, "M"},        {"Call", 720, "WB2XYZ/VE3"}, {"Ck", 100, "00"},
-        {"Sec", 300, "WWWW"},    {"Date", 500, "12/31/2026"}, {"Time", 465, "23:59:59"},
+        {"Sec", 300, "WWWW"},   {"Date", 500, "12/31/2026"}, {"Time", 465, "23:59:59"},
         {"Bnd", 150, "160"},
     };
     return columns;
