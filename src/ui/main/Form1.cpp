@@ -89,7 +89,7 @@ Form1::Form1(ContestState& state, const Clock& clock, ShortDateForm dateForm, Pl
 
 Form1::~Form1() = default;
 
-void Form1::bindLabel(QLabel* label, const ControlSpec& spec) {
+void Form1::bindLabel(QLabel* label, const ControlSpec& control) {
     static const std::map<std::string, LabelModel Form1Model::*> bound = {
         {"lblDialog", &Form1Model::lblDialog},
         {"lblDupe", &Form1Model::lblDupe},
@@ -111,7 +111,7 @@ void Form1::bindLabel(QLabel* label, const ControlSpec& spec) {
         {"lblttrack", &Form1Model::lblttrack},
         {"Label30", &Form1Model::Label30},
     };
-    const std::string name = spec.name;
+    const std::string name = control.name;
     const LabelModel* model = nullptr;
     if (const auto it = bound.find(name); it != bound.end())
         model = &(model_.*(it->second));
@@ -119,19 +119,21 @@ void Form1::bindLabel(QLabel* label, const ControlSpec& spec) {
         model = &model_.Label10[static_cast<std::size_t>(std::stoi(name.substr(8)))];
     if (!model)
         return;
-    const bool logicColours = name == "lblDialog" || name == "lblDupe" || spec.look == Look::Cell;
-    labels_.push_back({label, model, logicColours, name == "lblDupe", spec.fontPt, spec.bold, {}});
+    const bool logicColours =
+        name == "lblDialog" || name == "lblDupe" || control.look == Look::Cell;
+    labels_.push_back(
+        {label, model, logicColours, name == "lblDupe", control.fontPt, control.bold, {}});
 }
 
 void Form1::buildControls() {
-    std::vector<ControlSpec> specs = form1Controls();
+    std::vector<ControlSpec> controls = form1Controls();
     const std::vector<ControlSpec> grid = sectionGridControls();
-    specs.insert(specs.end(), grid.begin(), grid.end());
+    controls.insert(controls.end(), grid.begin(), grid.end());
 
-    for (const ControlSpec& spec : specs) {
+    for (const ControlSpec& control : controls) {
         QWidget* w = nullptr;
-        const std::string name = spec.name;
-        switch (spec.kind) {
+        const std::string name = control.name;
+        switch (control.kind) {
         case Kind::TextBox: {
             const Field f = entryFields.at(name);
             auto* box = new EntryBox(f, surface_);
@@ -151,8 +153,8 @@ void Form1::buildControls() {
         }
         case Kind::Button: {
             auto* button = new QPushButton(surface_);
-            if (spec.caption)
-                button->setText(QString::fromLatin1(spec.caption));
+            if (control.caption)
+                button->setText(QString::fromLatin1(control.caption));
             w = button;
             break;
         }
@@ -174,7 +176,7 @@ void Form1::buildControls() {
         }
         default: {
             QLabel* label = nullptr;
-            if (spec.look == Look::Cell) {
+            if (control.look == Look::Cell) {
                 const int row = std::stoi(name.substr(8));
                 auto* cell = new SectionCell(row, surface_);
                 cell->onClick = [this](int r) { forward([this, r] { logic_.Label10_Click(r); }); };
@@ -189,28 +191,28 @@ void Form1::buildControls() {
             } else {
                 label = new QLabel(surface_);
             }
-            label->setWordWrap(spec.rect.height > 375);
-            label->setAlignment(spec.rect.height > 375 ? Qt::AlignLeft | Qt::AlignTop
-                                                       : Qt::AlignLeft | Qt::AlignVCenter);
+            label->setWordWrap(control.rect.height > 375);
+            label->setAlignment(control.rect.height > 375 ? Qt::AlignLeft | Qt::AlignTop
+                                                          : Qt::AlignLeft | Qt::AlignVCenter);
             label->setTextFormat(Qt::PlainText);
-            if (spec.caption)
-                label->setText(QString::fromLatin1(spec.caption));
-            if (spec.look == Look::WhiteOnBlue)
+            if (control.caption)
+                label->setText(QString::fromLatin1(control.caption));
+            if (control.look == Look::WhiteOnBlue)
                 paint(label, colours::White, colours::DarkBlue, true);
-            bindLabel(label, spec);
+            bindLabel(label, control);
             w = label;
             break;
         }
         }
-        w->setObjectName(QString::fromLatin1(spec.name));
-        if (spec.toolTip)
-            w->setToolTip(QString::fromLatin1(spec.toolTip));
-        if (spec.bold) {
+        w->setObjectName(QString::fromLatin1(control.name));
+        if (control.toolTip)
+            w->setToolTip(QString::fromLatin1(control.toolTip));
+        if (control.bold) {
             QFont f = w->font();
             f.setBold(true);
             w->setFont(f);
         }
-        design_.push_back({w, spec.kind, spec.rect, spec.fontPt});
+        design_.push_back({w, control.kind, control.rect, control.fontPt});
         if (name == "cmdClear")
             cmdClear_ = static_cast<QPushButton*>(w);
         else if (name == "cmdDup")

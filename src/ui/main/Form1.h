@@ -91,7 +91,7 @@ private:
 
     void buildControls();
     void buildMenus();
-    void bindLabel(QLabel* label, const ControlSpec& spec);
+    void bindLabel(QLabel* label, const ControlSpec& control);
     void relayout();
     void setColumnWidths();
     void forward(const std::function<void()>& event);
