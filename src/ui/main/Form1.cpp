@@ -1,6 +1,7 @@
 #include "ui/main/Form1.h"
 
 #include "core/SectionTable.h"
+#include "ui/dialogs/KeyBox.h"
 #include "ui/main/Form1Widgets.h"
 #include "ui/main/QtPlatform.h"
 #include "ui/main/RecentContactsModel.h"
@@ -136,16 +137,18 @@ void Form1::buildControls() {
         switch (control.kind) {
         case Kind::TextBox: {
             const Field f = entryFields.at(name);
-            auto* box = new EntryBox(f, surface_);
-            box->onKey = [this](Field field, int code) {
-                forward([this, field, code] {
-                    syncCaret(field);
-                    logic_.typeKey(field, code);
+            auto* box = new KeyBox(surface_);
+            box->onKey = [this, f](int code) {
+                forward([this, f, code] {
+                    syncCaret(f);
+                    logic_.typeKey(f, code);
                 });
             };
-            box->onEdited = [this](Field field, const std::string& text, int caret) {
-                forward([this, field, &text, caret] { logic_.editedText(field, text, caret); });
-            };
+            connect(box, &QLineEdit::textEdited, this, [this, f, box](const QString& text) {
+                forward([this, f, box, &text] {
+                    logic_.editedText(f, text.toLatin1().toStdString(), box->cursorPosition());
+                });
+            });
             box->setMaxLength(model_.box(f).maxLength);
             boxes_[slot(f)] = box;
             w = box;
@@ -365,7 +368,7 @@ Field Form1::fieldOf(const QWidget* w) const {
     return Field::Other;
 }
 
-EntryBox* Form1::boxOf(Field f) const {
+KeyBox* Form1::boxOf(Field f) const {
     if (f == Field::None || f == Field::Other)
         return nullptr;
     return boxes_[slot(f)];
@@ -382,19 +385,7 @@ void Form1::onFocusChanged(QWidget* now) {
 }
 
 void Form1::syncCaret(Field f) {
-    EntryBox* box = boxOf(f);
-    TextBoxModel& m = model_.box(f);
-    const std::string text = box->text().toLatin1().toStdString();
-    if (text != m.text)
-        m.text = text;
-    m.caret = box->cursorPosition();
-    if (box->hasSelectedText()) {
-        m.selStart = box->selectionStart();
-        m.selLength = static_cast<int>(box->selectedText().size());
-    } else {
-        m.selStart = m.caret;
-        m.selLength = 0;
-    }
+    boxOf(f)->readInto(model_.box(f));
 }
 
 void Form1::renderLabel(LabelBinding& b) {
@@ -415,20 +406,12 @@ void Form1::renderLabel(LabelBinding& b) {
 
 void Form1::renderBoxes() {
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
-        EntryBox* box = boxes_[i];
-        const TextBoxModel& m = model_.box(static_cast<Field>(i + 1));
-        const QString text = QString::fromLatin1(m.text);
-        if (box->text() != text)
-            box->setText(text);
-        if (m.selLength > 0)
-            box->setSelection(m.selStart, m.selLength);
-        else if (box->cursorPosition() != m.caret || box->hasSelectedText())
-            box->setCursorPosition(m.caret);
+        boxes_[i]->render(model_.box(static_cast<Field>(i + 1)));
     }
     // Tab order follows the entry order, then the buttons.
-    std::array<EntryBox*, 5> order = boxes_;
-    std::sort(order.begin(), order.end(), [this](EntryBox* a, EntryBox* b) {
-        return model_.box(a->field()).tabIndex < model_.box(b->field()).tabIndex;
+    std::array<KeyBox*, 5> order = boxes_;
+    std::sort(order.begin(), order.end(), [this](KeyBox* a, KeyBox* b) {
+        return model_.box(fieldOf(a)).tabIndex < model_.box(fieldOf(b)).tabIndex;
     });
     QWidget* previous = order[0];
     for (std::size_t i = 1; i < order.size(); ++i) {
@@ -466,7 +449,7 @@ void Form1::render() {
         shownListVersion_ = model_.listVersion;
     }
 
-    if (EntryBox* box = boxOf(model_.focus); box && QApplication::focusWidget() != box)
+    if (KeyBox* box = boxOf(model_.focus); box && QApplication::focusWidget() != box)
         box->setFocus(Qt::OtherFocusReason);
     rendering_ = false;
 }

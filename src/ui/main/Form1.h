@@ -21,7 +21,7 @@ class QTimer;
 
 namespace vantor::ui {
 
-class EntryBox;
+class KeyBox;
 class FormSurface;
 class QtPlatform;
 class RecentContactsModel;
@@ -70,7 +70,7 @@ private:
     FormSurface* surface_ = nullptr;
     std::vector<DesignedControl> design_;
     std::vector<LabelBinding> labels_;
-    std::array<EntryBox*, 5> boxes_{};
+    std::array<KeyBox*, 5> boxes_{};
     QPushButton* cmdClear_ = nullptr;
     QPushButton* cmdDup_ = nullptr;
     QPushButton* cmdLogOn_ = nullptr;
@@ -97,7 +97,7 @@ private:
     void forward(const std::function<void()>& event);
     void onFocusChanged(QWidget* now);
     Field fieldOf(const QWidget* w) const;
-    EntryBox* boxOf(Field f) const;
+    KeyBox* boxOf(Field f) const;
     void syncCaret(Field f);
     void renderLabel(LabelBinding& b);
     void renderBoxes();
