@@ -221,3 +221,18 @@ TEST_F(Form1Window, ControlsStandAtTheirScaledDesignPositions) {
             << w->objectName().toStdString();
     }
 }
+
+TEST_F(Form1Window, ClosingTheWindowWhileTheClockRunsRecordsTheStop) {
+    open();
+    action("mnu20")->trigger();
+    QTest::mouseClick(find<QPushButton>("cmdLogOn"), Qt::LeftButton);
+    clock.advanceMs(90 * 1000);
+    QTest::qWait(1100); // one tick of the one-second timer
+    EXPECT_EQ(text("lblttrack"), "00:01:30");
+    form->close();
+    EXPECT_TRUE(port.ended);
+    EXPECT_EQ(readFile("nsonoff.txt"), "1,\"11/8/2026\",\"02:00:05\",\"00:00:00\"\r\n"
+                                       "0,\"11/8/2026\",\"02:01:35\",\"00:01:30\"\r\n");
+    EXPECT_EQ(readFile("nspref.txt"),
+              "\"W1AW\"\r\n0\r\n\"A\"\r\n\"85\"\r\n\"CT\"\r\n5\r\n0\r\n1\r\n\"20\"\r\n90\r\n");
+}
