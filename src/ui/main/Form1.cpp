@@ -375,9 +375,11 @@ KeyBox* Form1::boxOf(Field f) const {
 }
 
 void Form1::onFocusChanged(QWidget* now) {
-    // Focus moving into message boxes, dialogs and menus is not the operator leaving
-    // a field; only a move to another control of this window is.
-    if (rendering_ || logic_.ended() || !now || now->window() != this)
+    // Focus moving into message boxes, dialogs and the menu bar (which takes the
+    // keyboard while a menu is opened with Alt) is not the operator leaving a field;
+    // only a move to another control of this window is.
+    if (rendering_ || logic_.ended() || !now || now->window() != this ||
+        qobject_cast<QMenuBar*>(now))
         return;
     const Field f = fieldOf(now);
     if (f != model_.focus)

@@ -236,3 +236,18 @@ TEST_F(Form1Window, ClosingTheWindowWhileTheClockRunsRecordsTheStop) {
     EXPECT_EQ(readFile("nspref.txt"),
               "\"W1AW\"\r\n0\r\n\"A\"\r\n\"85\"\r\n\"CT\"\r\n5\r\n0\r\n1\r\n\"20\"\r\n90\r\n");
 }
+
+TEST_F(Form1Window, OpeningAMenuDoesNotCountAsLeavingTheCallField) {
+    writeFile("log.txt",
+              "\"1\",\"5\",\"A\",\"W1AW\",\"85\",\"CT\",\"11/6/99\",\"21:04:33\",\"40\"\r\n");
+    open({Answer::Yes});
+    typeKeys("12bw1aw");
+    form->menuBar()->setFocus(Qt::MenuBarFocusReason); // what Alt does
+    QApplication::processEvents();
+    EXPECT_EQ(field("txtCall"), "W1AW");
+    EXPECT_EQ(text("lblDialog"), "Possible Duplicate!");
+    find<QLineEdit>("txtCall")->setFocus(Qt::MenuBarFocusReason);
+    QApplication::processEvents();
+    typeKeys(" ");
+    EXPECT_EQ(text("lblDialog"), "Duplicate W1AW CT 11/6/99 21:04:33 ON 40  Rec#  1");
+}
