@@ -50,7 +50,7 @@ void Form1Logic::settleFocus() {
 }
 
 void Form1Logic::typeKey(Field field, int code) {
-    if (ended_)
+    if (ended_ || field == Field::None || field == Field::Other)
         return;
     EventScope scope(*this);
     int k = code;
