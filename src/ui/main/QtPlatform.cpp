@@ -5,6 +5,7 @@
 #include "ui/dialogs/frmbndstats.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QMessageBox>
 #include <QThread>
@@ -48,9 +49,14 @@ Answer QtPlatform::messageBox(const std::string& title, const std::string& text,
 }
 
 void QtPlatform::holdUntil(std::int64_t limitMs) {
-    // Deliberately blocks the window: the announcement must stay readable.
-    for (std::int64_t now = clock_.nowMs(); now < limitMs; now = clock_.nowMs())
-        QThread::msleep(static_cast<unsigned long>(std::min<std::int64_t>(limitMs - now, 20)));
+    // Deliberately blocks the window: the announcement must stay readable. The wait is
+    // measured on a steady clock and never exceeds three seconds, so a change of the
+    // wall clock (daylight saving, a time server) cannot freeze the window.
+    const std::int64_t wait = std::clamp<std::int64_t>(limitMs - clock_.nowMs(), 0, 3000);
+    QElapsedTimer waited;
+    waited.start();
+    for (std::int64_t left = wait; left > 0; left = wait - waited.elapsed())
+        QThread::msleep(static_cast<unsigned long>(std::min<std::int64_t>(left, 20)));
 }
 
 StationData QtPlatform::runStationDialog(const StationData& current) {
