@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -134,27 +135,28 @@ TEST(FieldReader, AnyBytesEndInRecordsOrAFailureNeverACrash) {
     std::mt19937 random(2026);
     int loaded = 0;
     int refused = 0;
+    // The states are large; one of each serves every round.
+    auto state = std::make_unique<ContestState>();
+    auto again = std::make_unique<ContestState>();
+    auto prefs = std::make_unique<ContestState>();
     for (int round = 0; round < 2000; ++round) {
         const std::string data = logLikeBytes(random);
-        ContestState state;
-        const LoadResult r = loadLogData(state, data);
-        ASSERT_GE(state.RecCount, r.ok() ? 0 : 1);
-        ASSERT_LE(state.RecCount, ContactLogTable::Capacity);
+        const LoadResult r = loadLogData(*state, data);
+        ASSERT_GE(state->RecCount, r.ok() ? 0 : 1);
+        ASSERT_LE(state->RecCount, ContactLogTable::Capacity);
         refused += r.ok() ? 0 : 1;
-        if (r.ok() && state.RecCount > 0) {
+        if (r.ok() && state->RecCount > 0) {
             ++loaded;
             // What loaded is written back and loads again to the same records.
             std::string written;
-            for (int i = 1; i <= state.RecCount; ++i)
-                written += formatLogLine(state.ContactLog[i]);
-            ContestState again;
-            ASSERT_TRUE(loadLogData(again, written).ok());
-            ASSERT_EQ(again.RecCount, state.RecCount);
-            for (int i = 1; i <= state.RecCount; ++i)
-                ASSERT_EQ(again.ContactLog[i], state.ContactLog[i]);
+            for (int i = 1; i <= state->RecCount; ++i)
+                written += formatLogLine(state->ContactLog[i]);
+            ASSERT_TRUE(loadLogData(*again, written).ok());
+            ASSERT_EQ(again->RecCount, state->RecCount);
+            for (int i = 1; i <= state->RecCount; ++i)
+                ASSERT_EQ(again->ContactLog[i], state->ContactLog[i]);
         }
-        ContestState prefs;
-        ASSERT_LE(readPrefsData(data, prefs), 10);
+        ASSERT_LE(readPrefsData(data, *prefs), 10);
         const OnOffJournal journal = readOnOffData(data);
         ASSERT_LE(journal.records.size(), data.size());
     }
