@@ -4,12 +4,9 @@
 #   continue_contest.sh PATH-TO-vantor PATH-TO-vantor-loggen
 source "$(dirname "$0")/lib.sh"
 
-BINARY=$(realpath "$1")
 LOGGEN=$(realpath "$2")
-WORK=$(mktemp -d)
-trap cleanup EXIT
-cd "$WORK"
-export LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=UTC VANTOR_TIMING=1
+begin_test "$1"
+export VANTOR_TIMING=1
 
 "$LOGGEN" 500 7 >log.txt
 printf '"N0CALL"\r\n0\r\n"A"\r\n"99"\r\n"MN"\r\n0\r\n0\r\n1\r\n"15"\r\n3600\r\n' >nspref.txt

@@ -4,11 +4,7 @@
 #   failed_load.sh PATH-TO-vantor
 source "$(dirname "$0")/lib.sh"
 
-BINARY=$(realpath "$1")
-WORK=$(mktemp -d)
-trap cleanup EXIT
-cd "$WORK"
-export LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=UTC
+begin_test "$1"
 
 start_x 1024x768
 start_program "$BINARY"

@@ -5,11 +5,7 @@
 #   first_contest.sh PATH-TO-vantor
 source "$(dirname "$0")/lib.sh"
 
-BINARY=$(realpath "$1")
-WORK=$(mktemp -d)
-trap cleanup EXIT
-cd "$WORK"
-export LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=UTC
+begin_test "$1"
 
 hour_at_start=$(date -u -d '+5 hours' +%H)
 start_x 1024x768

@@ -10,6 +10,16 @@ fail() {
     exit 1
 }
 
+# Every test starts alike: the program given on the command line, an empty contest
+# folder that is removed at the end, a fixed locale and time zone.
+begin_test() {
+    BINARY=$(realpath "$1")
+    WORK=$(mktemp -d)
+    trap cleanup EXIT
+    cd "$WORK"
+    export LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=UTC
+}
+
 start_x() {
     local size=${1:-1024x768}
     local fifo
