@@ -4,8 +4,10 @@
 // program. Qt implements it for the real window; tests script it.
 
 #include "core/ContestState.h"
+#include "reports/PrinterPort.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace vantor {
@@ -30,6 +32,14 @@ public:
     virtual StationData runStationDialog(const StationData& current) = 0;
     virtual void showBandStatistics() = 0;
     virtual void showHelp() = 0;
+
+    // Starts a print job on the system's default printer; where the system has no
+    // printer the pages go to pdfName in the contest folder instead. Null when no job
+    // could be started at all.
+    virtual std::unique_ptr<PrinterPort> startPrintJob(const std::string& pdfName) {
+        (void)pdfName;
+        return nullptr;
+    }
 
     // Ends the program at once; nothing after it may touch files.
     virtual void endProgram() = 0;
