@@ -1,0 +1,140 @@
+#include "reports/Cabrillo.h"
+
+#include "reports/ReportLine.h"
+
+#include <array>
+#include <cstdio>
+#include <utility>
+
+namespace vantor {
+
+namespace {
+
+std::string_view categoryLiteral(SummaryDetails::Category c) {
+    using C = SummaryDetails::Category;
+    switch (c) {
+    case C::SingleOp:
+        return "CATEGORY: SINGLE-OP ALL ";
+    case C::SingleOpAssisted:
+        return "CATEGORY: SINGLE-OP-ASSISTED ALL ";
+    case C::MultiOne:
+        return "CATEGORY: MULTI-ONE ALL ";
+    case C::MultiTwo:
+        return "CATEGORY: MULTI-TWO ALL ";
+    case C::MultiMulti:
+        return "CATEGORY: MULTI-MULTI ALL ";
+    case C::SchoolClub:
+        return "CATEGORY: SCHOOL-CLUB ALL ";
+    case C::Checklog:
+        return "CATEGORY: CHECKLOG ALL ";
+    case C::None:
+        break;
+    }
+    return "";
+}
+
+std::string_view powerWord(SummaryDetails::Power p) {
+    switch (p) {
+    case SummaryDetails::Power::High:
+        return "HIGH";
+    case SummaryDetails::Power::Low:
+        return "LOW";
+    case SummaryDetails::Power::QRP:
+        return "QRP";
+    case SummaryDetails::Power::None:
+        break;
+    }
+    return "";
+}
+
+std::string isoDate(const CivilDate& d) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
+    return buf;
+}
+
+std::string hourMinute(int secondsOfDay) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d%02d", secondsOfDay / 3600, secondsOfDay / 60 % 60);
+    return buf;
+}
+
+} // namespace
+
+std::string_view cabrilloFrequency(std::string_view band) {
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> table = {{
+        {"160", "1800"},
+        {"80", "3500"},
+        {"40", "7000"},
+        {"20", "14000"},
+        {"15", "21000"},
+        {"10", "28000"},
+    }};
+    for (const auto& [code, freq] : table)
+        if (code == band)
+            return freq;
+    return "";
+}
+
+ReportResult cabrilloLines(const ContestState& s, const SummaryDetails& d,
+                           const ShortDateForm& form, int referenceYear,
+                           std::vector<std::string>& out) {
+    const StationData& st = s.StationInfo;
+    const bool phone = st.ContestMode == ModePhone;
+    const std::string_view mode = phone ? "PH" : "CW";
+    ReportText text;
+    text.add("START-OF-LOG: 2.0");
+    text.add("ARRL-SECTION: " + st.MySec);
+    text.add(std::string("CONTEST: ") + (phone ? "ARRL-SS-SSB" : "ARRL-SS-CW"));
+    text.add("CALLSIGN: " + st.MyCall);
+    if (d.category != SummaryDetails::Category::None)
+        text.add(std::string(categoryLiteral(d.category)) + std::string(powerWord(d.power)));
+    text.add(ReportLine("CLAIMED-SCORE: ").number(score(s)));
+    text.add("OPERATORS: " + (d.operators.empty() ? st.MyCall : d.operators));
+    text.add("CLUB: " + d.club);
+    text.add("NAME: " + d.name);
+    text.add("ADDRESS: " + d.address1);
+    text.add("ADDRESS: " + d.address2);
+    text.add("SOAPBOX: " + d.soapbox);
+    for (int i = 1; i <= s.RecCount; ++i) {
+        const Contact& c = s.ContactLog[i];
+        const auto date = form.parse(c.Date, referenceYear);
+        if (!date)
+            return {false, "Contact " + std::to_string(i) + " has a date that cannot be read (\"" +
+                               c.Date + "\"); correct it and write the Cabrillo file again."};
+        // Read as a time of day, so that a time typed as "9:05" still gives 0905.
+        const auto time = parseTimeOfDay(c.Time);
+        if (!time)
+            return {false, "Contact " + std::to_string(i) + " has a time that cannot be read (\"" +
+                               c.Time + "\"); correct it and write the Cabrillo file again."};
+        text.add(ReportLine("QSO:")
+                     .at(6, cabrilloFrequency(c.Bnd))
+                     .at(12, mode)
+                     .at(16, isoDate(*date))
+                     .at(27, hourMinute(*time))
+                     .at(32, st.MyCall)
+                     .at(44, c.NumSent)
+                     .at(49, st.MyPre)
+                     .at(51, st.MyCk)
+                     .at(54, st.MySec)
+                     .at(58, c.Call)
+                     .at(70, c.Num)
+                     .at(75, c.Pre)
+                     .at(77, c.Ck)
+                     .at(80, c.Sec));
+    }
+    text.add("END-OF-LOG:");
+    out = text.lines();
+    return {};
+}
+
+ReportResult writeCabrillo(const std::string& path, const ContestState& state,
+                           const SummaryDetails& details, const ShortDateForm& form,
+                           int referenceYear) {
+    std::vector<std::string> lines;
+    if (ReportResult r = cabrilloLines(state, details, form, referenceYear, lines); !r.ok)
+        return r;
+    return writeReportFile(path, lines);
+}
+
+} // namespace vantor
