@@ -144,6 +144,7 @@ private:
     void savepref();
     void appendJournal(int flag, const std::string& date, const std::string& time);
     void recordTimeOff();
+    bool updateRunningTotal();
     void shutdown();
     void tellFailure(const std::string& what, const IoResult& r);
     std::int64_t localNowSeconds() const;

@@ -34,6 +34,7 @@ void Form1Logic::cmdLogOn_Click() {
     } else {
         s_.LoggedOn = 0;
         m_.cmdLogOn.caption = "Log \"Time On\"";
+        updateRunningTotal();
         s_.OpTime = s_.OpTimeRun;
         appendJournal(0, date, time);
         m_.lblDialog.caption =
@@ -52,14 +53,20 @@ void Form1Logic::Timer2_Timer() {
     m_.lblCurTime.caption = formatTwelveHour(now, pm);
     m_.Label16.caption = pm ? port_.pmText() : port_.amText();
     m_.lblutctime.caption = formatHms(utcNowSeconds());
-    if (s_.LoggedOn == 1) {
-        const std::int64_t run = std::llabs(std::int64_t{s_.OpTime} + (now - s_.TimeOnAt));
-        if (run > INT32_MAX)
-            return; // beyond the counter: keep the last figures
-        s_.OpTimeRun = static_cast<std::int32_t>(run);
-        m_.lblttrack.caption = durationText(run);
+    if (s_.LoggedOn == 1 && updateRunningTotal())
         m_.lbltimeon.caption = durationText(now - s_.BandStart);
-    }
+}
+
+// The total is computed afresh at every tick and at every stop, so that a stop
+// between two ticks (or before the first) loses no time.
+bool Form1Logic::updateRunningTotal() {
+    const std::int64_t run =
+        std::llabs(std::int64_t{s_.OpTime} + (localNowSeconds() - s_.TimeOnAt));
+    if (run > INT32_MAX)
+        return false; // beyond the counter: keep the last figures
+    s_.OpTimeRun = static_cast<std::int32_t>(run);
+    m_.lblttrack.caption = durationText(run);
+    return true;
 }
 
 void Form1Logic::Timer1_Timer() {
@@ -112,6 +119,7 @@ void Form1Logic::chooseBand(const std::string& code) {
 void Form1Logic::recordTimeOff() {
     if (s_.LoggedOn != 1)
         return;
+    updateRunningTotal();
     s_.OpTime = s_.OpTimeRun;
     savepref();
     s_.LoggedOn = 0;

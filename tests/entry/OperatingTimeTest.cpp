@@ -140,3 +140,43 @@ TEST_F(OperatingTime, ClosingWhileRunningRecordsTheStop) {
     EXPECT_NE(readFile("nspref.txt").find("\r\n7200\r\n"), std::string::npos);
     EXPECT_EQ(h.state.LoggedOn, 0);
 }
+
+TEST_F(OperatingTime, EveryStopCountsTheTimeUpToTheStopItself) {
+    enum class Stop { Button, Exit, Close };
+    struct Case {
+        Stop stop;
+        std::int64_t tickAfterMs; // a clock tick this long after the start; -1: none
+        std::int64_t stopAfterMs;
+        int opTime;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {Stop::Button, -1, 300, 3600, "01:00:00"},    // a double click
+        {Stop::Exit, -1, 900, 3600, "01:00:00"},      // Enter, then Exit at once
+        {Stop::Button, 1000, 2900, 3602, "01:00:02"}, // a stop between two ticks
+        {Stop::Close, 1000, 61500, 3661, "01:01:01"},
+    };
+    for (const Case& c : cases) {
+        LogicHarness h;
+        h.startNewContest();
+        h.state.OpTime = 3600;
+        h.logic.cmdLogOn_Click();
+        if (c.tickAfterMs >= 0) {
+            h.clock.advanceMs(c.tickAfterMs);
+            h.logic.Timer2_Timer();
+        }
+        h.clock.advanceMs(c.stopAfterMs - std::max<std::int64_t>(c.tickAfterMs, 0));
+        if (c.stop == Stop::Button)
+            h.logic.cmdLogOn_Click();
+        else if (c.stop == Stop::Exit)
+            h.logic.mnuExit_Click();
+        else
+            h.logic.Form_Terminate();
+        const std::string prefs = readFile("nspref.txt");
+        EXPECT_EQ(h.state.OpTime, c.opTime) << c.stopAfterMs;
+        EXPECT_EQ(prefs.substr(prefs.rfind("\"\r\n") + 3), std::to_string(c.opTime) + "\r\n");
+        const std::string journal = readFile("nsonoff.txt");
+        EXPECT_EQ(journal.substr(journal.size() - 12), "\"" + std::string(c.shown) + "\"\r\n")
+            << c.stopAfterMs;
+    }
+}
