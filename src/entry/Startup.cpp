@@ -82,10 +82,17 @@ void Form1Logic::newcontest() {
         "Start new contest?", "Are you sure? (Selecting Yes will erase existing log file!)",
         Buttons::YesNo, Icon::None);
     if (answer == Answer::Yes) {
+        // The old contest's running clock stops (and is journalled) before its journal
+        // goes, so the new contest neither begins with a stop nor counts old time.
+        if (s_.LoggedOn == 1)
+            cmdLogOn_Click();
         if (const IoResult r = emptyLog(files_.log); !r)
             tellFailure("The log file could not be emptied.", r);
         s_.RecCount = 0;
         s_.OpTime = 0;
+        s_.OpTimeRun = 0;
+        m_.lblttrack.caption = durationText(0);
+        m_.lbltimeon.caption = durationText(0);
         if (const IoResult r = emptyOnOff(files_.onOff); !r)
             tellFailure("The on/off journal could not be emptied.", r);
         // The old contest's operating time must not come back at the next start.

@@ -180,3 +180,33 @@ TEST_F(OperatingTime, EveryStopCountsTheTimeUpToTheStopItself) {
             << c.stopAfterMs;
     }
 }
+
+TEST_F(OperatingTime, FileNewStopsTheClockAndStartsTheNewContestFromNothing) {
+    h.state.OpTime = 3600;
+    h.logic.cmdLogOn_Click();
+    h.clock.advanceMs(600 * 1000);
+    h.logic.Timer2_Timer();
+
+    h.port.answers = {Answer::No}; // kept: the clock runs on
+    h.logic.mnuNew_Click();
+    EXPECT_EQ(h.state.LoggedOn, 1);
+    EXPECT_EQ(readFile("nsonoff.txt"), "1,\"11/7/2026\",\"02:00:05\",\"00:00:00\"\r\n");
+
+    h.port.answers = {Answer::Yes};
+    h.logic.mnuNew_Click();
+    EXPECT_EQ(h.state.LoggedOn, 0);
+    EXPECT_EQ(h.state.OpTime, 0);
+    EXPECT_EQ(h.model.cmdLogOn.caption, "Log \"Time On\"");
+    EXPECT_EQ(h.model.lblttrack.caption, "00:00:00");
+    EXPECT_EQ(readFile("nsonoff.txt"), "");
+    const std::string prefs = readFile("nspref.txt");
+    EXPECT_EQ(prefs.substr(prefs.size() - 4), "\n0\r\n");
+
+    // The new contest's journal begins with a start, and its total with nothing.
+    h.clock.advanceMs(5000);
+    h.logic.cmdLogOn_Click();
+    h.clock.advanceMs(61000);
+    h.logic.Timer2_Timer();
+    EXPECT_EQ(h.model.lblttrack.caption, "00:01:01");
+    EXPECT_EQ(readFile("nsonoff.txt"), "1,\"11/7/2026\",\"02:10:10\",\"00:00:00\"\r\n");
+}
