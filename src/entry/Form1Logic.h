@@ -83,6 +83,13 @@ public:
     // Record numbers of the recent-contacts rows, newest first.
     std::vector<int> recentRecords() const;
 
+    // --- Correcting the log from the list: selected = record number in the selected
+    // row, 0 when no row is selected ---
+    void ListView1_ItemClick();
+    void ListView1_LostFocus();
+    void cmdEdit_Click(int selected);
+    void cmdDelete_Click(int selected);
+
     // --- Operating time, clocks, bands, rates ---
     void cmdLogOn_Click();
     void Timer2_Timer();
@@ -147,6 +154,8 @@ private:
     bool updateRunningTotal();
     void shutdown();
     void tellFailure(const std::string& what, const IoResult& r);
+    void hideEditButtons();
+    void rewriteAndReload();
     std::int64_t localNowSeconds() const;
 };
 

@@ -4,6 +4,7 @@
 // program. Qt implements it for the real window; tests script it.
 
 #include "core/ContestState.h"
+#include "core/DateTime.h"
 #include "reports/PrinterPort.h"
 
 #include <cstdint>
@@ -31,6 +32,15 @@ public:
     // The station dialog, modal; returns what the operator left in it.
     virtual StationData runStationDialog(const StationData& current) = 0;
     virtual void showBandStatistics() = 0;
+    // The edit contact dialog, modal, on record EditRec; "Done" stores the corrected
+    // fields into the record. Without a dialog nothing changes.
+    virtual void runEditDialog(ContestState& state, int EditRec, const ShortDateForm& dateForm,
+                               int referenceYear) {
+        (void)state;
+        (void)EditRec;
+        (void)dateForm;
+        (void)referenceYear;
+    }
     virtual void showHelp() = 0;
 
     // Starts a print job on the system's default printer; where the system has no

@@ -6,6 +6,7 @@
 #include "entry/PlatformPort.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,15 @@ public:
         return useStationReply ? stationReply : current;
     }
     void showBandStatistics() override { ++bandStatistics; }
+    // Plays the operator's part in the edit dialog; without it the dialog is closed.
+    std::function<void(ContestState&, int, const ShortDateForm&, int)> editDialog;
+    std::vector<int> editedRecords;
+    void runEditDialog(ContestState& state, int EditRec, const ShortDateForm& form,
+                       int referenceYear) override {
+        editedRecords.push_back(EditRec);
+        if (editDialog)
+            editDialog(state, EditRec, form, referenceYear);
+    }
     void showHelp() override { ++helpPages; }
     void endProgram() override { ended = true; }
 

@@ -1,0 +1,166 @@
+#include "core/SectionTable.h"
+#include "entry/EditContactLogic.h"
+#include "support/LogicHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace vantor;
+using namespace vantor::test;
+
+namespace {
+
+const std::string L1 =
+    "\"1\",\"11\",\"A\",\"W1AW\",\"85\",\"CT\",\"11/7/2026\",\"21:00:05\",\"40\"\r\n";
+const std::string L2 =
+    "\"2\",\"12\",\"B\",\"K2XX\",\"70\",\"ENY\",\"11/7/2026\",\"21:05:00\",\"40\"\r\n";
+const std::string L3 =
+    "\"3\",\"13\",\"Q\",\"N3YY\",\"99\",\"EPA\",\"11/7/2026\",\"21:10:00\",\"20\"\r\n";
+const std::string L4 =
+    "\"4\",\"14\",\"U\",\"K2XX\",\"70\",\"ENY\",\"11/7/2026\",\"21:15:00\",\"20\"\r\n";
+const std::string L5 =
+    "\"5\",\"15\",\"M\",\"W5ZZ\",\"01\",\"STX\",\"11/8/2026\",\"01:20:00\",\"15\"\r\n";
+const std::string Five = L1 + L2 + L3 + L4 + L5;
+
+// Continues the contest held in bytes, as the operator does at start-up.
+void openLog(LogicHarness& h, const std::string& bytes) {
+    writeFile("log.txt", bytes);
+    h.port.useStationReply = true;
+    h.port.stationReply = {"W1AW", "A", "85", "CT", 5, 0, 0};
+    h.port.answers = {Answer::Yes};
+    h.logic.windowShown();
+    ASSERT_EQ(h.state.RecCount, static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n')));
+}
+
+// The operator's part in the edit dialog: retype one box, then "Done" (or close).
+auto editing(EditContactLogic::Box box, std::string keys, bool done = true) {
+    return [box, keys, done](ContestState& s, int rec, const ShortDateForm& form, int year) {
+        FakeClock clock;
+        FakePort port{clock};
+        EditContactLogic dialog(s, port, form, year);
+        ASSERT_TRUE(dialog.Form_Load(rec));
+        dialog.box(box).clear();
+        for (char ch : keys)
+            dialog.typeKey(box, static_cast<unsigned char>(ch));
+        if (done)
+            dialog.cmdDone_Click();
+    };
+}
+
+} // namespace
+
+TEST(RecentEdit, DeleteClosesUpTheRecordsAndRebuilds) {
+    struct Case {
+        const char* name;
+        std::string log;
+        int selected;
+        std::string file;
+        const char *contacts, *sections, *score, *next;
+    };
+    const Case cases[] = {
+        {"record 3 of 5", Five, 3, L1 + L2 + L4 + L5, "  4", "  3", "  24", " 6"},
+        {"the last record: its serial comes again", Five, 5, L1 + L2 + L3 + L4, "  4", "  3",
+         "  24", " 5"},
+        {"the first record", Five, 1, L2 + L3 + L4 + L5, "  4", "  3", "  24", " 6"},
+        {"the only contact", L3, 1, "", "  0", "  0", "  0", "1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LogicHarness h;
+        openLog(h, c.log);
+        h.logic.ListView1_ItemClick();
+        const int listed = h.model.listVersion;
+        h.logic.cmdDelete_Click(c.selected);
+        EXPECT_EQ(readFile("log.txt"), c.file);
+        EXPECT_EQ(h.model.lblTotCon.caption, c.contacts);
+        EXPECT_EQ(h.model.lblTotSec.caption, c.sections);
+        EXPECT_EQ(h.model.lblTotScore.caption, c.score);
+        EXPECT_EQ(h.model.lblNumCurCon.caption, c.next);
+        EXPECT_GT(h.model.listVersion, listed);
+        EXPECT_FALSE(h.model.cmdEdit.visible || h.model.cmdDelete.visible);
+        EXPECT_TRUE(h.port.boxes.size() == 1); // only the start-up question
+    }
+}
+
+TEST(RecentEdit, WithoutASelectedRecordTheButtonsDoNothing) {
+    LogicHarness h;
+    openLog(h, Five);
+    h.logic.ListView1_LostFocus();
+    const int listed = h.model.listVersion;
+    for (int selected : {0, -1, 6}) {
+        h.logic.cmdDelete_Click(selected);
+        h.logic.cmdEdit_Click(selected);
+    }
+    EXPECT_TRUE(h.port.editedRecords.empty());
+    EXPECT_EQ(h.state.RecCount, 5);
+    EXPECT_EQ(h.model.listVersion, listed);
+    EXPECT_TRUE(h.model.cmdEdit.visible && h.model.cmdDelete.visible);
+}
+
+TEST(RecentEdit, EditStoresTheDialogsChangeAndRebuilds) {
+    LogicHarness h;
+    openLog(h, Five);
+    const auto cell = [&h](const char* sec) {
+        return h.model.Label10[static_cast<std::size_t>(sectionLookup(sec))].fore;
+    };
+    ASSERT_EQ(cell("NNY"), colours::Unworked);
+    h.port.editDialog = editing(EditContactLogic::Box::txtEditSec, "nny");
+    h.logic.cmdEdit_Click(3);
+    EXPECT_EQ(h.port.editedRecords, std::vector<int>{3});
+    const std::string L3nny =
+        "\"3\",\"13\",\"Q\",\"N3YY\",\"99\",\"NNY\",\"11/7/2026\",\"21:10:00\",\"20\"\r\n";
+    EXPECT_EQ(readFile("log.txt"), L1 + L2 + L3nny + L4 + L5);
+    EXPECT_EQ(h.model.lblTotSec.caption, "  4");
+    EXPECT_EQ(cell("NNY"), colours::Worked);
+    EXPECT_EQ(cell("EPA"), colours::Unworked);
+    EXPECT_FALSE(h.model.cmdEdit.visible);
+
+    // Closed without "Done": the same file is written again.
+    h.port.editDialog = editing(EditContactLogic::Box::txtEditSec, "ct", false);
+    h.logic.cmdEdit_Click(2);
+    EXPECT_EQ(readFile("log.txt"), L1 + L2 + L3nny + L4 + L5);
+}
+
+TEST(RecentEdit, AFailedRewriteKeepsTheOldFileAndState) {
+    for (const bool edit : {false, true}) {
+        SCOPED_TRACE(edit ? "edit" : "delete");
+        LogicHarness h;
+        openLog(h, Five);
+        // The new file cannot be created where the rewrite puts it first.
+        std::filesystem::create_directory("log.txt.tmp");
+        h.port.editDialog = editing(EditContactLogic::Box::txtEditCall, "W0NEW");
+        if (edit)
+            h.logic.cmdEdit_Click(3);
+        else
+            h.logic.cmdDelete_Click(3);
+        ASSERT_EQ(h.port.boxes.size(), 2u);
+        EXPECT_EQ(h.port.boxes[1].title, "Vantor");
+        EXPECT_NE(h.port.boxes[1].text.find("log.txt could not be rewritten"), std::string::npos);
+        EXPECT_EQ(readFile("log.txt"), Five);
+        EXPECT_EQ(h.state.RecCount, 5);
+        EXPECT_EQ(h.state.ContactLog[3].Call, "N3YY");
+        EXPECT_EQ(h.model.lblTotCon.caption, "  5");
+        EXPECT_FALSE(h.port.ended);
+    }
+}
+
+TEST(RecentEdit, ButtonsShowOnTheListAndHideInTheEntryFields) {
+    LogicHarness h;
+    openLog(h, Five);
+    EXPECT_FALSE(h.model.cmdEdit.visible || h.model.cmdDelete.visible);
+    const struct {
+        void (*event)(LogicHarness&);
+        bool visible;
+    } steps[] = {
+        {[](LogicHarness& g) { g.logic.ListView1_ItemClick(); }, true},
+        {[](LogicHarness& g) { g.logic.userFocus(Field::txtCall); }, false},
+        {[](LogicHarness& g) { g.logic.ListView1_LostFocus(); }, true},
+        {[](LogicHarness& g) { g.logic.userFocus(Field::txtNum); }, false},
+    };
+    for (const auto& step : steps) {
+        step.event(h);
+        EXPECT_EQ(h.model.cmdEdit.visible, step.visible);
+        EXPECT_EQ(h.model.cmdDelete.visible, step.visible);
+    }
+}
