@@ -22,8 +22,10 @@ public:
     virtual ~PlatformPort() = default;
 
     virtual void beep() = 0;
+    // Enter presses defaultButton (Escape answers No or Cancel); a box without that
+    // button has its first one as the default.
     virtual Answer messageBox(const std::string& title, const std::string& text, Buttons buttons,
-                              Icon icon) = 0;
+                              Icon icon, Answer defaultButton = Answer::Yes) = 0;
 
     // Waits, handling no window events and painting nothing, until the local clock
     // reaches limitMs.

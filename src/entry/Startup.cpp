@@ -80,7 +80,7 @@ void Form1Logic::newcontest() {
     EventScope scope(*this);
     const Answer answer = port_.messageBox(
         "Start new contest?", "Are you sure? (Selecting Yes will erase existing log file!)",
-        Buttons::YesNo, Icon::None);
+        Buttons::YesNo, Icon::None, Answer::No);
     if (answer == Answer::Yes) {
         // The old contest's running clock stops (and is journalled) before its journal
         // goes, so the new contest neither begins with a stop nor counts old time.

@@ -30,6 +30,9 @@ TEST(Startup, FirstRunWithoutFilesEndsWithAnEmptyNewLog) {
     EXPECT_EQ(h.port.boxes[1].title, "Start new contest?");
     EXPECT_EQ(h.port.boxes[1].text, "Are you sure? (Selecting Yes will erase existing log file!)");
     EXPECT_EQ(h.port.boxes[1].icon, Icon::None);
+    // Only the question whose Yes erases the contest defaults to No.
+    EXPECT_EQ(h.port.boxes[0].defaultButton, Answer::Yes);
+    EXPECT_EQ(h.port.boxes[1].defaultButton, Answer::No);
 
     EXPECT_EQ(readFile("log.txt"), "");
     EXPECT_EQ(readFile("nsonoff.txt"), "");

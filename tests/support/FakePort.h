@@ -17,6 +17,7 @@ struct ShownBox {
     std::string text;
     Buttons buttons;
     Icon icon;
+    Answer defaultButton;
 };
 
 class FakePort : public PlatformPort {
@@ -35,9 +36,9 @@ public:
     bool ended = false;
 
     void beep() override { ++beeps; }
-    Answer messageBox(const std::string& title, const std::string& text, Buttons buttons,
-                      Icon icon) override {
-        boxes.push_back({title, text, buttons, icon});
+    Answer messageBox(const std::string& title, const std::string& text, Buttons buttons, Icon icon,
+                      Answer defaultButton = Answer::Yes) override {
+        boxes.push_back({title, text, buttons, icon, defaultButton});
         if (buttons == Buttons::YesNo) {
             if (answers.empty())
                 return Answer::No;

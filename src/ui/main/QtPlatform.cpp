@@ -19,7 +19,7 @@ void QtPlatform::beep() {
 }
 
 Answer QtPlatform::messageBox(const std::string& title, const std::string& text, Buttons buttons,
-                              Icon icon) {
+                              Icon icon, Answer defaultButton) {
     QMessageBox::Icon qtIcon = QMessageBox::NoIcon;
     if (icon == Icon::Question)
         qtIcon = QMessageBox::Question;
@@ -35,7 +35,24 @@ Answer QtPlatform::messageBox(const std::string& title, const std::string& text,
     }
     QMessageBox box(qtIcon, QString::fromLatin1(title), QString::fromLatin1(text), qtButtons,
                     owner_);
-    box.setDefaultButton(first);
+    const auto standardOf = [](Answer a) {
+        switch (a) {
+        case Answer::Yes:
+            return QMessageBox::Yes;
+        case Answer::No:
+            return QMessageBox::No;
+        case Answer::Cancel:
+            return QMessageBox::Cancel;
+        case Answer::Ok:
+            break;
+        }
+        return QMessageBox::Ok;
+    };
+    const QMessageBox::StandardButton wanted = standardOf(defaultButton);
+    box.setDefaultButton(qtButtons.testFlag(wanted) ? wanted : first);
+    // Escape never answers Yes.
+    if (buttons == Buttons::YesNo)
+        box.setEscapeButton(QMessageBox::No);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

@@ -17,8 +17,8 @@ public:
     void setOwner(QWidget* owner) { owner_ = owner; }
 
     void beep() override;
-    Answer messageBox(const std::string& title, const std::string& text, Buttons buttons,
-                      Icon icon) override;
+    Answer messageBox(const std::string& title, const std::string& text, Buttons buttons, Icon icon,
+                      Answer defaultButton = Answer::Yes) override;
     void holdUntil(std::int64_t limitMs) override;
     StationData runStationDialog(const StationData& current) override;
     void showBandStatistics() override;

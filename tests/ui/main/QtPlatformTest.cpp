@@ -1,6 +1,9 @@
 #include "ui/main/QtPlatform.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -23,5 +26,35 @@ TEST(QtPlatform, HoldWaitsUntilTheLimitButNeverBeyondThreeSeconds) {
         platform.holdUntil(clock.nowMs() + c.limitAhead);
         EXPECT_GE(timer.elapsed(), c.least) << c.limitAhead;
         EXPECT_LE(timer.elapsed(), c.most) << c.limitAhead;
+    }
+}
+
+TEST(QtPlatform, EnterAndEscapeAnswerAQuestionWithItsDefaultButton) {
+    ContestState state;
+    FakeClock clock(0);
+    ui::QtPlatform platform(clock, state);
+    struct Case {
+        Qt::Key key;
+        Answer defaultButton;
+        Answer expected;
+    };
+    const Case cases[] = {{Qt::Key_Return, Answer::No, Answer::No},
+                          {Qt::Key_Escape, Answer::No, Answer::No},
+                          {Qt::Key_Return, Answer::Yes, Answer::Yes},
+                          {Qt::Key_Escape, Answer::Yes, Answer::No}};
+    for (const Case& c : cases) {
+        // Presses the key as soon as the box is up; the box's own loop runs the timer.
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                poll.stop();
+                QTest::keyClick(box, c.key);
+            }
+        });
+        poll.start(10);
+        EXPECT_EQ(platform.messageBox("Start new contest?", "Sure?", Buttons::YesNo, Icon::None,
+                                      c.defaultButton),
+                  c.expected)
+            << c.key;
     }
 }
