@@ -29,6 +29,8 @@ struct FileNames {
     std::string log = LogFileName;
     std::string prefs = PrefsFileName;
     std::string onOff = OnOffFileName;
+    std::string asciiLog = "ASCIILog.txt";
+    std::string asciiDupe = "ASCIIDup.txt";
 };
 
 class Form1Logic {
@@ -89,6 +91,12 @@ public:
     void ListView1_LostFocus();
     void cmdEdit_Click(int selected);
     void cmdDelete_Click(int selected);
+
+    // --- Reports ---
+    void mnuAsciiLog_Click();
+    void mnuPrntlog_Click();
+    void mnuAsciiDupe_Click();
+    void mnuPrntdupe_Click();
 
     // --- Operating time, clocks, bands, rates ---
     void cmdLogOn_Click();
@@ -157,6 +165,9 @@ private:
     void hideEditButtons();
     void rewriteAndReload();
     std::int64_t localNowSeconds() const;
+    void warnTraditionalFormat();
+    void asciiLogCommand(bool print);
+    void dupeSheetCommand(bool print);
 };
 
 } // namespace vantor

@@ -1,0 +1,201 @@
+#include "core/LogFile.h"
+#include "core/Numbers.h"
+#include "support/FakePrinter.h"
+#include "support/LogicHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+
+using namespace vantor;
+using namespace vantor::test;
+
+namespace {
+
+// The scripted platform with a printer: a real one, none (the pages go to the PDF
+// named by the command), one that fails at the end, or no job at all.
+class PrintingPort : public FakePort {
+public:
+    using FakePort::FakePort;
+    enum class Job { Printer, Pdf, Failing, None } job = Job::Printer;
+    PrintRecord record;
+    std::vector<std::string> requested;
+
+    std::unique_ptr<PrinterPort> startPrintJob(const std::string& pdfName) override {
+        requested.push_back(pdfName);
+        switch (job) {
+        case Job::Printer:
+            return std::make_unique<FakePrinter>(record);
+        case Job::Pdf:
+            return std::make_unique<FakePrinter>(record, pdfName);
+        case Job::Failing:
+            return std::make_unique<FakePrinter>(record, "", true);
+        case Job::None:
+            break;
+        }
+        return nullptr;
+    }
+};
+
+const char* const WarningTitle =
+    "This traditional log submission format may not be valid after 1999!";
+
+class ReportCommands : public ::testing::Test {
+protected:
+    LogicHarness h;
+    PrintingPort port{h.clock};
+    FileNames files;
+    std::unique_ptr<Form1Logic> logic;
+
+    void SetUp() override {
+        h.startNewContest();
+        h.type("123aw1aw85ct\n");
+        h.clock.advanceMs(60000);
+        h.type("17bk9xyz72wi\n");
+        h.clock.advanceMs(60000);
+        h.type("5qn1xx01ct\n");
+        ASSERT_EQ(h.state.RecCount, 3);
+    }
+    Form1Logic& commands() {
+        if (!logic)
+            logic = std::make_unique<Form1Logic>(h.state, h.model, h.clock, port, ShortDateForm{},
+                                                 files);
+        return *logic;
+    }
+    std::string totals() const {
+        return h.model.lblTotCon.caption + "|" + h.model.lblTotSec.caption + "|" +
+               h.model.lblTotScore.caption;
+    }
+    // A contact added to "log.txt" behind the program's back: a command that
+    // rebuilds the state takes it in, one that fails does not.
+    void addContactToFile() {
+        appendContact("log.txt",
+                      {"4", "9", "A", "W9XYZ", "66", "EMA", "11/8/2026", "03:00:00", "40"});
+    }
+};
+
+} // namespace
+
+TEST_F(ReportCommands, WarningThenTheSameOutputEveryTime) {
+    struct Case {
+        const char* name;
+        void (Form1Logic::*command)();
+        const char* file;
+    };
+    const Case cases[] = {
+        {"ASCII log", &Form1Logic::mnuAsciiLog_Click, "ASCIILog.txt"},
+        {"dupe sheet", &Form1Logic::mnuAsciiDupe_Click, "ASCIIDup.txt"},
+    };
+    for (const Case& c : cases) {
+        const std::string before = totals();
+        const int beeps = port.beeps;
+        (commands().*c.command)();
+        const std::string afterFirst = totals();
+        if (c.file == std::string("ASCIIDup.txt")) {
+            EXPECT_EQ(afterFirst, before);
+        }
+        EXPECT_EQ(port.beeps, beeps + 1) << c.name;
+        ASSERT_FALSE(port.boxes.empty());
+        EXPECT_EQ(port.boxes.back().title, WarningTitle);
+        EXPECT_EQ(port.boxes.back().buttons, Buttons::Ok);
+        EXPECT_EQ(h.model.lblDialog.caption, " ") << c.name;
+        const std::string first = readFile(c.file);
+        (commands().*c.command)();
+        EXPECT_EQ(readFile(c.file), first) << c.name;
+        EXPECT_EQ(totals(), afterFirst) << c.name;
+        EXPECT_EQ(h.state.RecCount, 3) << c.name;
+    }
+    // One log-on line and three contacts; the calls by area.
+    const std::string log = readFile("ASCIILog.txt");
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 4);
+    EXPECT_EQ(readFile("ASCIIDup.txt").substr(0, 24), "N1XX\r\nW1AW\r\nK9XYZ\r\n\r\nTot");
+}
+
+TEST_F(ReportCommands, AsciiLogRebuildsTheStateFromTheFile) {
+    addContactToFile();
+    commands().mnuAsciiLog_Click();
+    EXPECT_EQ(h.state.RecCount, 4);
+    EXPECT_EQ(h.state.SecWorked, 3);
+    EXPECT_EQ(h.state.ContactLog[4].Call, "W9XYZ");
+    EXPECT_EQ(h.model.Label10[2].fore, colours::Worked); // EMA
+    EXPECT_EQ(totals(), "  4|  3|  24");
+    EXPECT_EQ(h.logic.recentRecords().front(), 4);
+}
+
+TEST_F(ReportCommands, FailuresAreToldAndChangeNothing) {
+    struct Case {
+        const char* name;
+        void (Form1Logic::*command)();
+        PrintingPort::Job job;
+        bool removeJournal;
+        bool unwritable;
+        const char* message;
+    };
+    using J = PrintingPort::Job;
+    const Case cases[] = {
+        {"no journal", &Form1Logic::mnuAsciiLog_Click, J::Printer, true, false,
+         "nsonoff.txt was not found, so the log could not be listed."},
+        {"no journal, printing", &Form1Logic::mnuPrntlog_Click, J::Printer, true, false,
+         "nsonoff.txt was not found, so the log could not be listed."},
+        {"unwritable log file", &Form1Logic::mnuAsciiLog_Click, J::Printer, false, true,
+         "no/ASCIILog.txt could not be written"},
+        {"unwritable dupe file", &Form1Logic::mnuAsciiDupe_Click, J::Printer, false, true,
+         "no/ASCIIDup.txt could not be written"},
+        {"log printer fails", &Form1Logic::mnuPrntlog_Click, J::Failing, false, false,
+         "The log was not printed: the printer is out of paper."},
+        {"no log print job", &Form1Logic::mnuPrntlog_Click, J::None, false, false,
+         "The log was not printed: no print job could be started."},
+        {"dupe printer fails", &Form1Logic::mnuPrntdupe_Click, J::Failing, false, false,
+         "The dupe sheet was not printed: the printer is out of paper."},
+    };
+    addContactToFile();
+    for (const Case& c : cases) {
+        logic.reset();
+        files = {};
+        if (c.unwritable)
+            files.asciiLog = "no/ASCIILog.txt", files.asciiDupe = "no/ASCIIDup.txt";
+        port.job = c.job;
+        const std::string journal = readFile("nsonoff.txt");
+        if (c.removeJournal)
+            std::filesystem::remove("nsonoff.txt");
+        const std::string before = totals();
+        (commands().*c.command)();
+        EXPECT_NE(h.model.lblDialog.caption.find(c.message), std::string::npos)
+            << c.name << ": " << h.model.lblDialog.caption;
+        EXPECT_EQ(h.state.RecCount, 3) << c.name;
+        EXPECT_EQ(h.state.SecWorked, 2) << c.name;
+        EXPECT_EQ(h.model.Label10[2].fore, colours::Unworked) << c.name;
+        EXPECT_EQ(totals(), before) << c.name;
+        EXPECT_FALSE(fileExists("ASCIILog.txt")) << c.name;
+        writeFile("nsonoff.txt", journal);
+    }
+}
+
+TEST_F(ReportCommands, PrintingWithoutAPrinterSaysWhereThePagesWent) {
+    struct Case {
+        void (Form1Logic::*command)();
+        const char* pdf;
+        const char* message;
+    };
+    const Case cases[] = {
+        {&Form1Logic::mnuPrntlog_Click, "Log.pdf", "No printer: the log was printed to Log.pdf."},
+        {&Form1Logic::mnuPrntdupe_Click, "DupeSheet.pdf",
+         "No printer: the dupe sheet was printed to DupeSheet.pdf."},
+    };
+    port.job = PrintingPort::Job::Pdf;
+    for (const Case& c : cases) {
+        port.record = {};
+        (commands().*c.command)();
+        EXPECT_EQ(port.requested.back(), c.pdf);
+        EXPECT_TRUE(port.record.ended) << c.pdf;
+        EXPECT_EQ(h.model.lblDialog.caption, c.message);
+    }
+    // The printed log carries the station's header and the three contacts.
+    port.job = PrintingPort::Job::Printer;
+    port.record = {};
+    commands().mnuPrntlog_Click();
+    EXPECT_EQ(h.model.lblDialog.caption, " ");
+    EXPECT_EQ(port.record.pages().front()[3].substr(0, 19), "    Call Used: W1AW");
+}
