@@ -35,6 +35,30 @@ IoResult emptyLog(const std::string& path) {
     return truncateFile(path);
 }
 
+std::string loadFailureText(const LoadResult& result, const std::string& folder) {
+    switch (result.failure) {
+    case LoadFailure::Missing:
+        return "There is no log.txt in the folder " + folder +
+               ".  Vantor ends now.  To continue a contest, start Vantor in the folder that "
+               "holds its log.txt; to start a new contest, answer No to \"Open existing log?\".";
+    case LoadFailure::Unreadable:
+        return "The log.txt in the folder " + folder +
+               " cannot be read (check that it is a file you may read).  Vantor ends now.";
+    case LoadFailure::TooManyRecords:
+        return "The log.txt in the folder " + folder + " holds more than the " +
+               std::to_string(ContactLogTable::Capacity) +
+               " contacts Vantor can hold.  Vantor ends now.  Move the contacts after the " +
+               std::to_string(ContactLogTable::Capacity) +
+               "th into another file with a text editor, then start Vantor again.";
+    case LoadFailure::None:
+    case LoadFailure::CutShort:
+    case LoadFailure::Malformed:
+    case LoadFailure::BadSerial:
+        break;
+    }
+    return std::string(FileErrorText);
+}
+
 LoadResult loadLogData(ContestState& state, std::string_view data) {
     LoadResult result;
     state.RecCount = 0;

@@ -41,10 +41,15 @@ struct LoadResult {
     int line = 0; // record being read when it failed
 
     bool ok() const { return failure == LoadFailure::None; }
-    // What the operator is shown on failure: always the "File Error" box.
+    // The title of every failure's box, and the text for a damaged file.
     static constexpr std::string_view title = FileErrorTitle;
     static constexpr std::string_view text = FileErrorText;
 };
+
+// What the operator is told when the load of the log in folder fails: a missing,
+// unreadable or overfull log is named as such; a damaged one gets the "File Error"
+// text about quotes and dates.
+std::string loadFailureText(const LoadResult& result, const std::string& folder);
 
 // Rebuilds RecCount, the records, SecCount and SecWorked from the file's data.
 LoadResult loadLogData(ContestState& state, std::string_view data);

@@ -1,10 +1,12 @@
 // Loading "log.txt" rebuilds every figure the window shows. A log that cannot be
-// read ends the program after telling the operator how to repair it.
+// read ends the program after telling the operator what is wrong with it.
 
 #include "core/Numbers.h"
 #include "core/SectionTable.h"
 #include "entry/EventScope.h"
 #include "entry/Form1Logic.h"
+
+#include <filesystem>
 
 namespace vantor {
 
@@ -21,8 +23,10 @@ bool Form1Logic::mnuopen2() {
     EventScope scope(*this);
     const LoadResult result = loadLog(s_, files_.log);
     if (!result.ok()) {
-        port_.messageBox(std::string(LoadResult::title), std::string(LoadResult::text), Buttons::Ok,
-                         Icon::None);
+        std::error_code ec;
+        const std::string folder = std::filesystem::absolute(files_.log, ec).parent_path().string();
+        port_.messageBox(std::string(LoadResult::title), loadFailureText(result, folder),
+                         Buttons::Ok, Icon::None);
         ended_ = true;
         port_.endProgram();
         return false;

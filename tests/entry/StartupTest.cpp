@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace vantor;
 using namespace vantor::test;
 
@@ -78,7 +80,7 @@ TEST(Startup, YesWithoutALogEndsTheProgramWithTheFileError) {
     h.logic.windowShown();
     ASSERT_FALSE(h.port.boxes.empty());
     EXPECT_EQ(h.port.boxes.back().title, "File Error");
-    EXPECT_EQ(h.port.boxes.back().text, std::string(FileErrorText));
+    EXPECT_EQ(h.port.boxes.back().text.rfind("There is no log.txt", 0), 0u);
     EXPECT_EQ(h.port.boxes.back().buttons, Buttons::Ok);
     EXPECT_TRUE(h.port.ended);
     EXPECT_TRUE(h.logic.ended());
@@ -181,4 +183,41 @@ TEST(Startup, FileNewAsksBeforeErasing) {
     EXPECT_EQ(readFile("log.txt"), "");
     EXPECT_EQ(readFile("nsonoff.txt"), "");
     EXPECT_EQ(h.model.lblTotCon.caption, "  0");
+}
+
+TEST(Startup, AFailedLoadSaysWhatIsWrongBeforeTheProgramEnds) {
+    const std::string line =
+        "\"1\",\"5\",\"A\",\"W1AW\",\"85\",\"CT\",\"11/7/2026\",\"02:00:05\",\"40\"\r\n";
+    std::string full;
+    for (int i = 0; i < 11000; ++i)
+        full += line;
+    struct Case {
+        const char* name;
+        std::optional<std::string> log; // none: no log.txt at all
+        std::string expected;           // the start of the text; empty: the log loads
+    };
+    const Case cases[] = {
+        {"missing", std::nullopt, "There is no log.txt in the folder "},
+        {"too many", full + line, "The log.txt in the folder "},
+        {"full", full, ""},
+        {"stray quote", "\"1\",\"5\",\"A\",\"W1\"AW\",\"85\",\"CT\",\"11/7/2026\",\"x\",\"40\"\r\n",
+         std::string(FileErrorText)},
+    };
+    for (const Case& c : cases) {
+        LogicHarness h;
+        if (c.log)
+            writeFile("log.txt", *c.log);
+        h.port.answers = {Answer::Yes};
+        h.logic.windowShown();
+        EXPECT_EQ(h.port.ended, !c.expected.empty()) << c.name;
+        if (c.expected.empty())
+            continue;
+        const ShownBox& box = h.port.boxes.back();
+        EXPECT_EQ(box.title, "File Error") << c.name;
+        EXPECT_EQ(box.text.substr(0, c.expected.size()), c.expected) << c.name;
+        if (c.expected != FileErrorText)
+            EXPECT_NE(box.text.find(h.dir.path().string()), std::string::npos) << c.name;
+        if (std::string(c.name) == "too many")
+            EXPECT_NE(box.text.find("more than the 11000 contacts"), std::string::npos);
+    }
 }
