@@ -261,12 +261,14 @@ void Form1::buildMenus() {
     item(file, "mnuOpen", "Open", [this] { logic_.mnuOpen_Click(); });
     QMenu* print = file->addMenu("Print");
     print->setObjectName("mnuprintrec");
-    item(print, "mnuPrntlog", "Print Log", nullptr);
-    item(print, "mnuPrntdupe", "Print Dupe Sheet", nullptr);
+    item(print, "mnuPrntlog", "Print Log", [this] { logic_.mnuPrntlog_Click(); });
+    item(print, "mnuPrntdupe", "Print Dupe Sheet", [this] { logic_.mnuPrntdupe_Click(); });
     item(print, "mnuPrntSum", "Print Summary Sheet", nullptr);
     print->addSeparator()->setObjectName("mnuSep");
-    item(print, "mnuAsciiLog", "Write ASCII Log File (ASCIILog.txt)", nullptr);
-    item(print, "mnuAsciiDupe", "Write ASCII Dupe File (ASCIIDup.txt)", nullptr);
+    item(print, "mnuAsciiLog", "Write ASCII Log File (ASCIILog.txt)",
+         [this] { logic_.mnuAsciiLog_Click(); });
+    item(print, "mnuAsciiDupe", "Write ASCII Dupe File (ASCIIDup.txt)",
+         [this] { logic_.mnuAsciiDupe_Click(); });
     item(print, "mnuWriteSumm", "Write Summary Sheet (ASCIISum.txt)", nullptr);
     item(file, "mnuExit", "Exit", [this] { logic_.mnuExit_Click(); });
 
