@@ -65,6 +65,27 @@ void syncDirectory(const std::string& path) {
     }
 }
 
+// True when the file is exactly its first size bytes followed by tail.
+bool endsWithAt(const std::string& path, off_t size, std::string_view tail) {
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat st {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 ||
+        st.st_size != size + static_cast<off_t>(tail.size()))
+        return false;
+    std::string found(tail.size(), '\0');
+    std::size_t done = 0;
+    while (done < found.size()) {
+        const ssize_t n = ::pread(fd.get(), found.data() + done, found.size() - done,
+                                  size + static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return found == tail;
+}
+
 } // namespace
 
 ReadStatus readWholeFile(const std::string& path, std::string& out) {
@@ -107,8 +128,17 @@ IoResult appendDurably(const std::string& path, std::string_view bytes) {
             ::fsync(fd.get());
         return IoResult::failure(describe("cannot write", path, err));
     }
-    if (!fd.close())
-        return IoResult::failure(describe("cannot close", path, errno));
+    if (!fd.close()) {
+        // The bytes were written and synced before the close failed: whether they
+        // count is decided by what the file now holds, so that memory and file agree.
+        const int err = errno;
+        if (endsWithAt(path, oldSize, bytes))
+            return {};
+        if (::truncate(path.c_str(), oldSize) != 0) {
+            // Nothing more can be done here; the error below tells the operator.
+        }
+        return IoResult::failure(describe("cannot close", path, err));
+    }
     return {};
 }
 
