@@ -114,6 +114,8 @@ public:
     void mnuSetup_Click();
     void mnuStats_Click();
     void mnuHelp_Click();
+    void mnuPrntSum_Click();
+    void mnuWriteSumm_Click();
     void mnuExit_Click();
     void Form_Terminate();
 

@@ -44,6 +44,12 @@ public:
         (void)referenceYear;
     }
     virtual void showHelp() = 0;
+    // The summary sheet information window, modal, opened afresh with its defaults and
+    // discarded when closed. Without a window nothing happens.
+    virtual void showSummarySheet(const ShortDateForm& dateForm, int referenceYear) {
+        (void)dateForm;
+        (void)referenceYear;
+    }
 
     // Starts a print job on the system's default printer; where the system has no
     // printer the pages go to pdfName in the contest folder instead. Null when no job

@@ -263,13 +263,14 @@ void Form1::buildMenus() {
     print->setObjectName("mnuprintrec");
     item(print, "mnuPrntlog", "Print Log", [this] { logic_.mnuPrntlog_Click(); });
     item(print, "mnuPrntdupe", "Print Dupe Sheet", [this] { logic_.mnuPrntdupe_Click(); });
-    item(print, "mnuPrntSum", "Print Summary Sheet", nullptr);
+    item(print, "mnuPrntSum", "Print Summary Sheet", [this] { logic_.mnuPrntSum_Click(); });
     print->addSeparator()->setObjectName("mnuSep");
     item(print, "mnuAsciiLog", "Write ASCII Log File (ASCIILog.txt)",
          [this] { logic_.mnuAsciiLog_Click(); });
     item(print, "mnuAsciiDupe", "Write ASCII Dupe File (ASCIIDup.txt)",
          [this] { logic_.mnuAsciiDupe_Click(); });
-    item(print, "mnuWriteSumm", "Write Summary Sheet (ASCIISum.txt)", nullptr);
+    item(print, "mnuWriteSumm", "Write Summary Sheet (ASCIISum.txt)",
+         [this] { logic_.mnuWriteSumm_Click(); });
     item(file, "mnuExit", "Exit", [this] { logic_.mnuExit_Click(); });
 
     QMenu* tab = bar->addMenu("&TabOrder");

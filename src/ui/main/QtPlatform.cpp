@@ -1,8 +1,10 @@
 #include "ui/main/QtPlatform.h"
 
+#include "ui/dialogs/Form2.h"
 #include "ui/dialogs/Form5.h"
 #include "ui/dialogs/frmStationID.h"
 #include "ui/dialogs/frmbndstats.h"
+#include "ui/print/QtPrinter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -89,6 +91,16 @@ void QtPlatform::showBandStatistics() {
 void QtPlatform::showHelp() {
     Form5 dialog(owner_);
     dialog.run();
+}
+
+void QtPlatform::showSummarySheet(const ShortDateForm& dateForm, int referenceYear) {
+    Form2 dialog(state_, *this, dateForm, referenceYear, owner_);
+    dialog.run();
+}
+
+std::unique_ptr<PrinterPort> QtPlatform::startPrintJob(const std::string& pdfName) {
+    // A job that could not start is still returned: its error() says why.
+    return std::make_unique<QtPrinter>(pdfName);
 }
 
 void QtPlatform::endProgram() {

@@ -23,6 +23,8 @@ public:
     StationData runStationDialog(const StationData& current) override;
     void showBandStatistics() override;
     void showHelp() override;
+    void showSummarySheet(const ShortDateForm& dateForm, int referenceYear) override;
+    std::unique_ptr<PrinterPort> startPrintJob(const std::string& pdfName) override;
     void endProgram() override;
     std::string amText() const override;
     std::string pmText() const override;
