@@ -125,50 +125,38 @@ TEST_F(ReportCommands, AsciiLogRebuildsTheStateFromTheFile) {
 }
 
 TEST_F(ReportCommands, FailuresAreToldAndChangeNothing) {
-    struct Case {
-        const char* name;
-        void (Form1Logic::*command)();
-        PrintingPort::Job job;
-        bool removeJournal;
-        bool unwritable;
-        const char* message;
-    };
+    using F = Form1Logic;
     using J = PrintingPort::Job;
-    const Case cases[] = {
-        {"no journal", &Form1Logic::mnuAsciiLog_Click, J::Printer, true, false,
-         "nsonoff.txt was not found, so the log could not be listed."},
-        {"no journal, printing", &Form1Logic::mnuPrntlog_Click, J::Printer, true, false,
-         "nsonoff.txt was not found, so the log could not be listed."},
-        {"unwritable log file", &Form1Logic::mnuAsciiLog_Click, J::Printer, false, true,
-         "no/ASCIILog.txt could not be written"},
-        {"unwritable dupe file", &Form1Logic::mnuAsciiDupe_Click, J::Printer, false, true,
-         "no/ASCIIDup.txt could not be written"},
-        {"log printer fails", &Form1Logic::mnuPrntlog_Click, J::Failing, false, false,
-         "The log was not printed: the printer is out of paper."},
-        {"no log print job", &Form1Logic::mnuPrntlog_Click, J::None, false, false,
-         "The log was not printed: no print job could be started."},
-        {"dupe printer fails", &Form1Logic::mnuPrntdupe_Click, J::Failing, false, false,
-         "The dupe sheet was not printed: the printer is out of paper."},
+    // The journal is removed for the first two; "no/" is a folder that does not exist.
+    const std::tuple<void (Form1Logic::*)(), J, const char*> cases[] = {
+        {&F::mnuAsciiLog_Click, J::Printer, "nsonoff.txt was not found, so the log could not"},
+        {&F::mnuPrntlog_Click, J::Printer, "nsonoff.txt was not found, so the log could not"},
+        {&F::mnuAsciiLog_Click, J::Printer, "no/ASCIILog.txt could not be written"},
+        {&F::mnuAsciiDupe_Click, J::Printer, "no/ASCIIDup.txt could not be written"},
+        {&F::mnuPrntlog_Click, J::Failing, "The log was not printed: the printer is out of paper."},
+        {&F::mnuPrntlog_Click, J::None, "The log was not printed: no print job could be started."},
+        {&F::mnuPrntdupe_Click, J::Failing, "The dupe sheet was not printed: the printer is out"},
     };
     addContactToFile();
-    for (const Case& c : cases) {
+    const std::string journal = readFile("nsonoff.txt");
+    for (const auto& [command, job, message] : cases) {
+        const std::string text = message;
         logic.reset();
         files = {};
-        if (c.unwritable)
-            files.asciiLog = "no/ASCIILog.txt", files.asciiDupe = "no/ASCIIDup.txt";
-        port.job = c.job;
-        const std::string journal = readFile("nsonoff.txt");
-        if (c.removeJournal)
+        files.asciiLog = text.rfind("no/", 0) == 0 ? "no/ASCIILog.txt" : "ASCIILog.txt";
+        files.asciiDupe = text.rfind("no/", 0) == 0 ? "no/ASCIIDup.txt" : "ASCIIDup.txt";
+        port.job = job;
+        if (text.rfind("nsonoff", 0) == 0)
             std::filesystem::remove("nsonoff.txt");
         const std::string before = totals();
-        (commands().*c.command)();
-        EXPECT_NE(h.model.lblDialog.caption.find(c.message), std::string::npos)
-            << c.name << ": " << h.model.lblDialog.caption;
-        EXPECT_EQ(h.state.RecCount, 3) << c.name;
-        EXPECT_EQ(h.state.SecWorked, 2) << c.name;
-        EXPECT_EQ(h.model.Label10[2].fore, colours::Unworked) << c.name;
-        EXPECT_EQ(totals(), before) << c.name;
-        EXPECT_FALSE(fileExists("ASCIILog.txt")) << c.name;
+        (commands().*command)();
+        EXPECT_NE(h.model.lblDialog.caption.find(text), std::string::npos)
+            << h.model.lblDialog.caption;
+        EXPECT_EQ(h.state.RecCount, 3) << text;
+        EXPECT_EQ(h.state.SecWorked, 2) << text;
+        EXPECT_EQ(h.model.Label10[2].fore, colours::Unworked) << text;
+        EXPECT_EQ(totals(), before) << text;
+        EXPECT_FALSE(fileExists("ASCIILog.txt")) << text;
         writeFile("nsonoff.txt", journal);
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 #include <QPolygonF>
 
 #include <algorithm>
@@ -76,6 +77,61 @@ void drawAntenna(QPainter& p, const QRectF& r) {
         p.drawArc(arc, -40 * 16, 80 * 16);
     }
     p.restore();
+}
+
+namespace {
+
+// A ruled sheet of paper in the left part of r; returns the sheet's rectangle.
+QRectF drawSheet(QPainter& p, const QRectF& r) {
+    const QRectF sheet(r.left() + r.width() * 0.12, r.top() + r.height() * 0.08, r.width() * 0.6,
+                       r.height() * 0.84);
+    p.setPen(QPen(QColor(96, 96, 96), std::max(1.0, r.width() / 32.0)));
+    p.setBrush(Qt::white);
+    p.drawRect(sheet);
+    p.setPen(QPen(QColor(0, 0, 128), std::max(1.0, r.width() / 40.0)));
+    for (int i = 1; i <= 4; ++i) {
+        const double y = sheet.top() + sheet.height() * i / 5.0;
+        p.drawLine(QPointF(sheet.left() + sheet.width() * 0.15, y),
+                   QPointF(sheet.right() - sheet.width() * 0.15, y));
+    }
+    return sheet;
+}
+
+} // namespace
+
+void drawEditPicture(QPainter& p, const QRectF& r) {
+    p.save();
+    drawSheet(p, r);
+    // The pencil runs from the top right down to its point over the last line.
+    const QPointF tip(r.left() + r.width() * 0.42, r.top() + r.height() * 0.78);
+    const QPointF end(r.right() - r.width() * 0.06, r.top() + r.height() * 0.14);
+    const double w = std::max(2.0, r.width() / 7.0);
+    p.setPen(QPen(QColor(230, 170, 20), w, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(tip + (end - tip) * 0.2, end);
+    p.setPen(QPen(QColor(60, 40, 20), w * 0.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(tip, tip + (end - tip) * 0.2);
+    p.restore();
+}
+
+void drawDeletePicture(QPainter& p, const QRectF& r) {
+    p.save();
+    const QRectF sheet = drawSheet(p, r);
+    p.setPen(QPen(QColor(200, 0, 0), std::max(2.0, r.width() / 8.0), Qt::SolidLine, Qt::RoundCap));
+    const QRectF x = sheet.adjusted(sheet.width() * 0.1, sheet.height() * 0.15, r.width() * 0.2,
+                                    -sheet.height() * 0.15);
+    p.drawLine(x.topLeft(), x.bottomRight());
+    p.drawLine(x.bottomLeft(), x.topRight());
+    p.restore();
+}
+
+QIcon pictureIcon(void (*draw)(QPainter&, const QRectF&), int pixels) {
+    QPixmap pixmap(pixels, pixels);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    draw(p, QRectF(0, 0, pixels, pixels));
+    p.end();
+    return QIcon(pixmap);
 }
 
 } // namespace vantor::ui

@@ -2,6 +2,7 @@
 
 #include "core/SectionTable.h"
 #include "ui/dialogs/KeyBox.h"
+#include "ui/dialogs/Pictures.h"
 #include "ui/main/Form1Widgets.h"
 #include "ui/main/QtPlatform.h"
 #include "ui/main/RecentContactsModel.h"
@@ -46,6 +47,12 @@ std::size_t slot(Field f) {
     return static_cast<std::size_t>(f) - 1;
 }
 
+// The record number of the list's selected row; 0 when no row is selected.
+int selectedRecord(const QTableView* list, const RecentContactsModel* model) {
+    const QModelIndexList rows = list->selectionModel()->selectedRows();
+    return rows.isEmpty() ? 0 : model->recordAt(rows.first().row());
+}
+
 } // namespace
 
 Form1::Form1(ContestState& state, const Clock& clock, ShortDateForm dateForm, PlatformPort* port,
@@ -82,8 +89,11 @@ Form1::Form1(ContestState& state, const Clock& clock, ShortDateForm dateForm, Pl
     connect(timer1_, &QTimer::timeout, this,
             [this] { forward([this] { logic_.Timer1_Timer(); }); });
 
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { onFocusChanged(now); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (old == list_ && !rendering_ && now && now->window() == this)
+            forward([this] { logic_.ListView1_LostFocus(); });
+        onFocusChanged(now);
+    });
     surface_->onBackgroundPointed = [this] { forward([this] { logic_.Form_MouseMove(); }); };
     surface_->onResized = [this] { relayout(); };
 }
@@ -174,6 +184,14 @@ void Form1::buildControls() {
             list_->setWordWrap(false);
             connect(list_->horizontalHeader(), &QHeaderView::sectionClicked, this,
                     [this](int column) { listModel_->sortOnce(column); });
+            // A row chosen by mouse or keyboard offers editing and deleting.
+            connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                    [this](const QItemSelection& selected) {
+                        if (!rendering_ && !selected.isEmpty())
+                            forward([this] { logic_.ListView1_ItemClick(); });
+                    });
+            connect(list_, &QTableView::clicked, this,
+                    [this] { forward([this] { logic_.ListView1_ItemClick(); }); });
             w = list_;
             break;
         }
@@ -238,6 +256,14 @@ void Form1::buildControls() {
             [this] { forward([this] { logic_.cmdLogOn_Click(); }); });
     connect(cmdList_, &QPushButton::clicked, this,
             [this] { forward([this] { logic_.cmdList_Click(); }); });
+    connect(cmdEdit_, &QPushButton::clicked, this, [this] {
+        const int record = selectedRecord(list_, listModel_);
+        forward([this, record] { logic_.cmdEdit_Click(record); });
+    });
+    connect(cmdDelete_, &QPushButton::clicked, this, [this] {
+        const int record = selectedRecord(list_, listModel_);
+        forward([this, record] { logic_.cmdDelete_Click(record); });
+    });
     for (QPushButton* b : {cmdClear_, cmdDup_, cmdLogOn_, cmdList_, cmdEdit_, cmdDelete_})
         b->setAutoDefault(false);
 }
@@ -331,6 +357,12 @@ void Form1::relayout() {
         if (b.fontFromModel)
             b.shown.fontSize = -1; // re-apply the model's font at the new scale
     }
+    // The buttons' pictures follow the scaled font.
+    const int icon = fontPixels(8.0, factors_.fx) + 4;
+    cmdEdit_->setIcon(pictureIcon(drawEditPicture, icon * 2));
+    cmdDelete_->setIcon(pictureIcon(drawDeletePicture, icon * 2));
+    cmdEdit_->setIconSize({icon, icon});
+    cmdDelete_->setIconSize({icon, icon});
     setColumnWidths();
     if (!rendering_)
         render();

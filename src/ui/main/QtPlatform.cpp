@@ -2,6 +2,7 @@
 
 #include "ui/dialogs/Form2.h"
 #include "ui/dialogs/Form5.h"
+#include "ui/dialogs/frmEditCon.h"
 #include "ui/dialogs/frmStationID.h"
 #include "ui/dialogs/frmbndstats.h"
 #include "ui/print/QtPrinter.h"
@@ -86,6 +87,12 @@ StationData QtPlatform::runStationDialog(const StationData& current) {
 void QtPlatform::showBandStatistics() {
     frmbndstats dialog(state_, owner_);
     dialog.run();
+}
+
+void QtPlatform::runEditDialog(ContestState& state, int EditRec, const ShortDateForm& dateForm,
+                               int referenceYear) {
+    frmEditCon dialog(state, *this, dateForm, referenceYear, owner_);
+    dialog.run(EditRec);
 }
 
 void QtPlatform::showHelp() {

@@ -22,6 +22,8 @@ public:
     void holdUntil(std::int64_t limitMs) override;
     StationData runStationDialog(const StationData& current) override;
     void showBandStatistics() override;
+    void runEditDialog(ContestState& state, int EditRec, const ShortDateForm& dateForm,
+                       int referenceYear) override;
     void showHelp() override;
     void showSummarySheet(const ShortDateForm& dateForm, int referenceYear) override;
     std::unique_ptr<PrinterPort> startPrintJob(const std::string& pdfName) override;

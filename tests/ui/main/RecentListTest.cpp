@@ -1,0 +1,131 @@
+// The recent-contacts list of the real main window, offscreen: selecting a row,
+// editing and deleting after a header sort, and the list model kept consistent.
+
+#include "support/LogicHarness.h"
+#include "ui/main/Form1.h"
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace vantor;
+using namespace vantor::test;
+using vantor::ui::Form1;
+
+namespace {
+
+std::string line(int n) {
+    static const char* sections[] = {"CT", "ENY", "EPA", "STX", "WI"};
+    const std::string no = std::to_string(n);
+    return "\"" + no + "\",\"" + no + "\",\"A\",\"K" + no + "AB\",\"85\",\"" + sections[n % 5] +
+           "\",\"11/7/2026\",\"21:00:05\",\"40\"\r\n";
+}
+
+std::string lines(int first, int last, int skip = 0) {
+    std::string out;
+    for (int n = first; n <= last; ++n)
+        out += n == skip ? "" : line(n);
+    return out;
+}
+
+int failures = 0;
+void countFailures(QtMsgType, const QMessageLogContext&, const QString& message) {
+    if (message.contains("FAIL"))
+        ++failures;
+}
+
+class RecentList : public ::testing::Test {
+protected:
+    TempDir dir;
+    ContestState state;
+    FakeClock clock{localMs(2026, 11, 7, 21, 0, 5)};
+    FakePort port{clock};
+    std::unique_ptr<Form1> form;
+    QTableView* list = nullptr;
+
+    // Continues a contest of count contacts.
+    void open(int count) {
+        writeFile("log.txt", lines(1, count));
+        port.useStationReply = true;
+        port.stationReply = {"W1AW", "A", "85", "CT", 5, 0, 0};
+        port.answers = {Answer::Yes};
+        form = std::make_unique<Form1>(state, clock, ShortDateForm{}, &port);
+        form->Form_Load();
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        for (int i = 0; i < 100 && state.RecCount != count; ++i)
+            QTest::qWait(10);
+        ASSERT_EQ(state.RecCount, count);
+        list = form->findChild<QTableView*>("ListView1");
+    }
+    QPushButton* button(const char* name) { return form->findChild<QPushButton*>(name); }
+    QString cell(int row, int column) {
+        return list->model()->index(row, column).data().toString();
+    }
+    // Sorts by a header, then picks a row with the mouse.
+    QString sortAndSelect(int column, int row) {
+        list->horizontalHeader()->sectionClicked(column);
+        const QRect r = list->visualRect(list->model()->index(row, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+        return cell(row, 0);
+    }
+};
+
+} // namespace
+
+TEST_F(RecentList, EditAndDeleteAfterASortActOnTheRecordInTheRow) {
+    open(12);
+    EXPECT_FALSE(button("cmdEdit")->isVisible());
+    EXPECT_FALSE(button("cmdEdit")->icon().isNull());
+
+    // As text, the record numbers sort 1, 10, 11, 12, 2, ...
+    EXPECT_EQ(sortAndSelect(0, 1), "10");
+    EXPECT_TRUE(button("cmdEdit")->isVisible() && button("cmdDelete")->isVisible());
+    QTest::mouseClick(button("cmdEdit"), Qt::LeftButton);
+    EXPECT_EQ(port.editedRecords, std::vector<int>{10});
+    EXPECT_FALSE(button("cmdEdit")->isVisible());
+    EXPECT_EQ(cell(0, 0), "12"); // newest first again
+
+    EXPECT_EQ(sortAndSelect(0, 2), "11");
+    QTest::mouseClick(button("cmdDelete"), Qt::LeftButton);
+    EXPECT_EQ(readFile("log.txt"), lines(1, 12, 11));
+    EXPECT_EQ(state.RecCount, 11);
+    EXPECT_EQ(cell(0, 0), "11");
+    EXPECT_EQ(cell(0, 1), "12"); // the old record 12 keeps its serial
+    EXPECT_FALSE(button("cmdDelete")->isVisible());
+}
+
+TEST_F(RecentList, ModelStaysConsistentThroughCommitDeleteAndModeChanges) {
+    open(21);
+    failures = 0;
+    const QtMessageHandler previous = qInstallMessageHandler(countFailures);
+    QAbstractItemModelTester tester(list->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Warning);
+    const auto rows = [this] { return list->model()->rowCount(); };
+    EXPECT_EQ(rows(), 20);
+
+    for (char ch : std::string("5bk9zz33wi")) // each key to the field that has the focus
+        QTest::keyClick(QApplication::focusWidget(), ch);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(state.RecCount, 22);
+    EXPECT_EQ(cell(0, 4), "K9ZZ");
+    QTest::mouseClick(button("cmdList"), Qt::LeftButton);
+    EXPECT_EQ(rows(), 22);
+    sortAndSelect(6, 3);
+    QTest::mouseClick(button("cmdDelete"), Qt::LeftButton);
+    EXPECT_EQ(rows(), 21);
+    QTest::mouseClick(button("cmdList"), Qt::LeftButton);
+    EXPECT_EQ(rows(), 20);
+    EXPECT_EQ(cell(19, 0), "2");
+
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(failures, 0);
+}
