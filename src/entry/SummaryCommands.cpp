@@ -6,7 +6,8 @@
 namespace vantor {
 
 void Form1Logic::mnuPrntSum_Click() {
-    port_.showSummarySheet(dateForm_, toCivil(utcNowSeconds()).date.year);
+    if (!ended_)
+        port_.showSummarySheet(dateForm_, toCivil(utcNowSeconds()).date.year);
 }
 
 void Form1Logic::mnuWriteSumm_Click() {
