@@ -20,6 +20,7 @@
 #include "entry/PlatformPort.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -139,6 +140,7 @@ private:
     bool skipCallCheck_ = false;
     int announcements_ = 0;
     bool ended_ = false;
+    std::optional<int> toldUtcHours_; // the system's hours last told to the operator
     std::function<void(int)> loadObserver_;
 
     void settleFocus();
@@ -162,6 +164,8 @@ private:
     void appendJournal(int flag, const std::string& date, const std::string& time);
     void recordTimeOff();
     bool updateRunningTotal();
+    std::optional<int> systemUtcHours() const;
+    void checkUtcHours(bool afterCommit);
     void shutdown();
     void tellFailure(const std::string& what, const IoResult& r);
     void hideEditButtons();

@@ -53,6 +53,7 @@ void Form1Logic::Timer2_Timer() {
     m_.lblCurTime.caption = formatTwelveHour(now, pm);
     m_.Label16.caption = pm ? port_.pmText() : port_.amText();
     m_.lblutctime.caption = formatHms(utcNowSeconds());
+    checkUtcHours(false);
     if (s_.LoggedOn == 1 && updateRunningTotal())
         m_.lbltimeon.caption = durationText(now - s_.BandStart);
 }
@@ -67,6 +68,32 @@ bool Form1Logic::updateRunningTotal() {
     s_.OpTimeRun = static_cast<std::int32_t>(run);
     m_.lblttrack.caption = durationText(run);
     return true;
+}
+
+std::optional<int> Form1Logic::systemUtcHours() const {
+    const auto offset = clock_.utcOffsetSeconds();
+    // Only whole hours west of Greenwich can be held by the hours in Setup.
+    if (!offset || *offset % 3600 != 0 || -*offset / 3600 < 0 || -*offset / 3600 > 255)
+        return std::nullopt;
+    return static_cast<int>(-*offset / 3600);
+}
+
+// Contacts are stamped with local time plus the hours in Setup. When the computer's
+// own offset changes (daylight saving ends in the middle of the CW weekend) the stamps
+// go wrong: the operator is told at once, and again after every contact until the
+// hours agree. Nothing is changed behind the operator's back.
+void Form1Logic::checkUtcHours(bool afterCommit) {
+    const auto suggested = systemUtcHours();
+    if (!suggested || *suggested == s_.StationInfo.UtcHours) {
+        toldUtcHours_.reset();
+        return;
+    }
+    if (!afterCommit && toldUtcHours_ == suggested)
+        return;
+    toldUtcHours_ = suggested;
+    m_.lblDialog.caption = "Check the hours in Setup: the computer says UTC = local + " +
+                           std::to_string(*suggested) + " hours, Setup adds " +
+                           std::to_string(s_.StationInfo.UtcHours) + " (daylight saving?).";
 }
 
 void Form1Logic::Timer1_Timer() {

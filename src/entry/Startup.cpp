@@ -6,6 +6,8 @@
 #include "entry/EventScope.h"
 #include "entry/Form1Logic.h"
 
+#include <filesystem>
+
 namespace vantor {
 
 void Form1Logic::Form_Load() {
@@ -22,6 +24,12 @@ void Form1Logic::Form_Load() {
     s_.Band = "40";
     s_.TabOrder = 1;
     s_.ShowPartials = 1;
+    std::error_code ec;
+    if (!std::filesystem::exists(files_.prefs, ec)) {
+        // A first run proposes the computer's own hours to UTC in the station dialog.
+        if (const auto hours = systemUtcHours())
+            s_.StationInfo.UtcHours = static_cast<std::uint8_t>(*hours);
+    }
     readPrefs(files_.prefs, s_);
     m_.Label30.caption = s_.Band;
     m_.numoptChecked = s_.TabOrder == 1;
@@ -49,6 +57,7 @@ void Form1Logic::runStationDialog() {
     info.ContestMode = entered.ContestMode == ModePhone ? ModePhone : ModeCW;
     showStationLabels();
     savepref();
+    checkUtcHours(false);
 }
 
 void Form1Logic::txtnum_gotfocus() {

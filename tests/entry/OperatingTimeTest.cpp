@@ -210,3 +210,59 @@ TEST_F(OperatingTime, FileNewStopsTheClockAndStartsTheNewContestFromNothing) {
     EXPECT_EQ(h.model.lblttrack.caption, "00:01:01");
     EXPECT_EQ(readFile("nsonoff.txt"), "1,\"11/7/2026\",\"02:10:10\",\"00:00:00\"\r\n");
 }
+
+TEST(UtcOffset, AChangeOfTheSystemsOffsetIsToldAtOnceAndAtEachCommit) {
+    LogicHarness h;
+    h.clock.setUtcOffsetSeconds(-4 * 3600); // daylight saving: UTC = local + 4
+    h.startNewContest({"W1AW", "A", "85", "CT", 4, 0, 0});
+    h.logic.Timer2_Timer();
+    EXPECT_EQ(h.model.lblDialog.caption.find("Setup"), std::string::npos);
+
+    const std::string told = "Check the hours in Setup: the computer says UTC = local + 5 hours, "
+                             "Setup adds 4 (daylight saving?).";
+    h.clock.setUtcOffsetSeconds(-5 * 3600); // the clocks went back
+    h.logic.Timer2_Timer();
+    EXPECT_EQ(h.model.lblDialog.caption, told);
+    h.type("1aw1aw85ct\n");
+    EXPECT_EQ(h.state.RecCount, 1);
+    EXPECT_EQ(h.model.lblDialog.caption, told);
+    EXPECT_EQ(h.state.ContactLog[1].Time, "01:00:05"); // still local + the hours set
+    h.type("1");
+    h.logic.Timer2_Timer(); // told once, not at every tick
+    h.type("\n");
+    EXPECT_EQ(h.model.lblDialog.caption, "Invalid Section"); // a refusal keeps its message
+
+    h.port.stationReply.UtcHours = 5;
+    h.logic.mnuSetup_Click();
+    h.type("aw2aw85ct\n");
+    EXPECT_EQ(h.state.RecCount, 2);
+    EXPECT_EQ(h.model.lblDialog.caption, " ");
+}
+
+TEST(UtcOffset, OnlyAnOffsetTheHoursCanHoldIsCompared) {
+    const std::int64_t offsets[] = {3600, -(3 * 3600 + 1800)}; // east of Greenwich; half hours
+    for (std::int64_t offset : offsets) {
+        LogicHarness h;
+        h.clock.setUtcOffsetSeconds(offset);
+        h.startNewContest();
+        h.logic.Timer2_Timer();
+        h.type("1aw1aw85ct\n");
+        EXPECT_EQ(h.model.lblDialog.caption, " ") << offset;
+    }
+}
+
+TEST(UtcOffset, WithoutPreferencesTheStationDialogProposesTheSystemsHours) {
+    for (const bool saved : {false, true}) {
+        TempDir dir;
+        if (saved)
+            writeFile("nspref.txt", "\"W1AW\"\r\n0\r\n\"A\"\r\n\"85\"\r\n\"CT\"\r\n4\r\n");
+        ContestState state;
+        Form1Model model;
+        FakeClock clock(localMs(2026, 11, 7, 12, 0, 0));
+        clock.setUtcOffsetSeconds(-6 * 3600);
+        FakePort port(clock);
+        Form1Logic logic(state, model, clock, port, ShortDateForm{});
+        logic.Form_Load();
+        EXPECT_EQ(int{state.StationInfo.UtcHours}, saved ? 4 : 6);
+    }
+}

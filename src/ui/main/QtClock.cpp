@@ -13,6 +13,10 @@ std::int64_t QtClock::nowMs() const {
     return toSeconds(civil) * 1000 + t.msec();
 }
 
+std::optional<std::int64_t> QtClock::utcOffsetSeconds() const {
+    return QDateTime::currentDateTime().offsetFromUtc();
+}
+
 ShortDateForm systemShortDateForm() {
     const QLocale locale = QLocale::system();
     if (locale.language() == QLocale::C)
