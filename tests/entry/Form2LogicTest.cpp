@@ -3,7 +3,6 @@
 #include "core/LogFile.h"
 #include "support/FakePort.h"
 #include "support/FakePrinter.h"
-#include "support/LogicHarness.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +26,6 @@ struct SummaryPort : FakePort {
     PrintRecord record;
     enum class Job { None, Printer, Pdf, FailsAtEnd } job = Job::Printer;
     std::vector<std::string> jobs;
-    int summaryWindows = 0;
 
     std::unique_ptr<PrinterPort> startPrintJob(const std::string& pdfName) override {
         jobs.push_back(pdfName);
@@ -43,7 +41,6 @@ struct SummaryPort : FakePort {
         }
         return std::make_unique<FakePrinter>(record, "", true);
     }
-    void showSummarySheet(const ShortDateForm&, int) override { ++summaryWindows; }
 };
 
 struct Form2Fixture : ::testing::Test {
@@ -248,16 +245,4 @@ TEST_F(Form2Fixture, PrintingTheSummarySheet) {
         EXPECT_EQ(logic.model.focus, c.focus);
     }
     EXPECT_EQ(port.beeps, 4);
-}
-
-TEST(Form1SummaryMenu, BothItemsOpenTheSummaryWindow) {
-    TempDir dir;
-    ContestState state;
-    Form1Model model;
-    FakeClock clock{localMs(2026, 11, 7, 21, 0, 5)};
-    SummaryPort port{clock};
-    Form1Logic logic{state, model, clock, port, ShortDateForm{}};
-    logic.mnuPrntSum_Click();
-    logic.mnuWriteSumm_Click();
-    EXPECT_EQ(port.summaryWindows, 2);
 }
