@@ -30,8 +30,8 @@ QtPrinter::QtPrinter(const std::string& pdfName, Target target)
         return;
     }
     font_ = QFont(painter_.font().family());
-    font_.setPointSizeF(11.0);
-    painter_.setFont(font_);
+    pageHeight_ = printer_.pageLayout().paintRectPixels(printer_.resolution()).height();
+    useFont(11.0);
 }
 
 QtPrinter::~QtPrinter() {
@@ -45,32 +45,34 @@ void QtPrinter::fail(const std::string& why) {
     ok_ = false;
 }
 
-void QtPrinter::setFontSize(double points) {
-    if (!ok_ || points <= 0)
-        return;
+void QtPrinter::useFont(double points) {
     font_.setPointSizeF(points);
     painter_.setFont(font_);
+    metrics_ = QFontMetricsF(font_, &printer_);
+}
+
+void QtPrinter::setFontSize(double points) {
+    if (ok_ && points > 0)
+        useFont(points);
 }
 
 void QtPrinter::printLine(const std::vector<PrintField>& fields) {
     if (!ok_)
         return;
-    const QFontMetricsF metrics(font_, &printer_);
-    const double pageHeight = printer_.pageLayout().paintRectPixels(printer_.resolution()).height();
-    if (y_ > 0 && y_ + metrics.height() > pageHeight)
+    if (y_ > 0 && y_ + metrics_.height() > pageHeight_)
         newPage();
     if (!ok_)
         return;
-    const double baseline = y_ + metrics.ascent();
+    const double baseline = y_ + metrics_.ascent();
     double x = 0;
     for (const PrintField& f : fields) {
         if (f.column > 0)
-            x = (f.column - 1) * metrics.averageCharWidth();
+            x = (f.column - 1) * metrics_.averageCharWidth();
         const QString text = QString::fromLatin1(f.text.data(), qsizetype(f.text.size()));
         painter_.drawText(QPointF(x, baseline), text);
-        x += metrics.horizontalAdvance(text);
+        x += metrics_.horizontalAdvance(text);
     }
-    y_ += metrics.lineSpacing();
+    y_ += metrics_.lineSpacing();
 }
 
 void QtPrinter::newPage() {

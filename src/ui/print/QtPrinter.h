@@ -8,6 +8,7 @@
 #include "reports/PrinterPort.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 
@@ -41,10 +42,13 @@ public:
 
 private:
     void fail(const std::string& why);
+    void useFont(double points);
 
     QPrinter printer_;
     QPainter painter_;
     QFont font_;
+    QFontMetricsF metrics_{font_}; // of font_ on the printer, kept for every line
+    double pageHeight_ = 0;        // printable height in device pixels
     std::string pdfName_;
     QString pdfPath_; // empty when a real printer takes the job
     double y_ = 0;    // top of the next line, in device pixels from the printable area's top
