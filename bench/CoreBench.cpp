@@ -2,6 +2,7 @@
 // in the call field (partial-dupe scan), the commit and the rate figures.
 
 #include "core/LogFile.h"
+#include "entry/EditContactLogic.h"
 #include "entry/Form1Logic.h"
 #include "support/FakePort.h"
 #include "support/TempDir.h"
@@ -151,6 +152,59 @@ void BM_SectionPopUp(benchmark::State& st) {
         c.logic->Label10_MouseMove(1);
 }
 BENCHMARK(BM_SectionPopUp)->Unit(benchmark::kMicrosecond);
+
+// Log files for the edit and delete figures live in memory-backed storage, so that
+// the whole-file rewrite's fsync is left out.
+std::string memoryLogPath(const char* name) {
+    const std::string shm = std::filesystem::exists("/dev/shm") ? "/dev/shm" : ".";
+    return shm + "/vantor-bench-" + name + "-" + std::to_string(::getpid()) + ".txt";
+}
+
+// Deleting a record in the middle of a full log: close-up, rewrite and reload.
+void BM_DeleteWithoutFsync(benchmark::State& st) {
+    const std::string path = memoryLogPath("delete");
+    Loaded c(FullLog, path);
+    const std::string full = test::readFile(path);
+    for (auto _ : st) {
+        c.logic->cmdDelete_Click(FullLog / 2);
+        st.PauseTiming();
+        if (c.state.RecCount != FullLog - 1 || c.port.ended) {
+            st.SkipWithError("the record was not deleted");
+            break;
+        }
+        test::writeFile(path, full);
+        c.logic->mnuopen2();
+        st.ResumeTiming();
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_DeleteWithoutFsync)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+// Editing a record of a full log: the dialog's checks and store, rewrite and reload.
+void BM_EditWithoutFsync(benchmark::State& st) {
+    const std::string path = memoryLogPath("edit");
+    Loaded c(FullLog, path);
+    FakeClock dialogClock;
+    test::FakePort dialogPort{dialogClock};
+    bool stored = false;
+    int round = 0;
+    c.port.editDialog = [&](ContestState& s, int rec, const ShortDateForm& form, int year) {
+        EditContactLogic dialog(s, dialogPort, form, year);
+        dialog.Form_Load(rec);
+        dialog.box(EditContactLogic::Box::txtEditSec).setText(round++ % 2 ? "ENY" : "NNY");
+        dialog.cmdDone_Click();
+        stored = dialog.hidden;
+    };
+    for (auto _ : st) {
+        c.logic->cmdEdit_Click(FullLog / 2);
+        if (!stored || c.port.ended) {
+            st.SkipWithError("the edit was not stored");
+            break;
+        }
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_EditWithoutFsync)->Unit(benchmark::kMillisecond)->Iterations(50);
 
 } // namespace
 

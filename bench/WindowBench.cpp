@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -134,6 +136,42 @@ void BM_WindowEnter(benchmark::State& st) {
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_WindowEnter)->Unit(benchmark::kMicrosecond)->Iterations(200);
+
+// "Last 20" to "All" on a full log, until the window has painted what changed.
+void BM_WindowListAll(benchmark::State& st) {
+    OpenWindow w(FullLog);
+    auto* cmdList = w.form->findChild<QPushButton*>("cmdList");
+    auto* list = w.form->findChild<QTableView*>("ListView1");
+    for (auto _ : st) {
+        cmdList->click();
+        QCoreApplication::processEvents(); // paints what changed
+        st.PauseTiming();
+        if (list->model()->rowCount() != FullLog) {
+            st.SkipWithError("the list does not show every contact");
+            break;
+        }
+        cmdList->click(); // back to "Last 20"
+        QCoreApplication::processEvents();
+        st.ResumeTiming();
+    }
+}
+BENCHMARK(BM_WindowListAll)->Unit(benchmark::kMicrosecond)->Iterations(100);
+
+// The refill of the list in "All" mode that follows every commit, until the window has
+// painted it.
+void BM_WindowListRefreshAll(benchmark::State& st) {
+    OpenWindow w(FullLog);
+    w.form->findChild<QPushButton*>("cmdList")->click();
+    auto* list = w.form->findChild<QTableView*>("ListView1");
+    for (auto _ : st) {
+        w.form->logic().listrecent();
+        w.form->render();
+        QCoreApplication::processEvents();
+    }
+    if (list->model()->rowCount() != FullLog)
+        st.SkipWithError("the list does not show every contact");
+}
+BENCHMARK(BM_WindowListRefreshAll)->Unit(benchmark::kMicrosecond)->Iterations(100);
 
 void BM_StartupWithFullLog(benchmark::State& st) {
     double rss = 0;

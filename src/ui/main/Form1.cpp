@@ -4,6 +4,7 @@
 #include "ui/dialogs/KeyBox.h"
 #include "ui/dialogs/Pictures.h"
 #include "ui/main/Form1Widgets.h"
+#include "ui/main/PlainCellDelegate.h"
 #include "ui/main/QtPlatform.h"
 #include "ui/main/RecentContactsModel.h"
 
@@ -175,6 +176,7 @@ void Form1::buildControls() {
             list_ = new QTableView(surface_);
             listModel_ = new RecentContactsModel(state_, list_);
             list_->setModel(listModel_);
+            list_->setItemDelegate(new PlainCellDelegate(list_));
             list_->setSelectionBehavior(QAbstractItemView::SelectRows);
             list_->setSelectionMode(QAbstractItemView::SingleSelection);
             list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
