@@ -2,11 +2,14 @@
 
 #include "app/StartupTiming.h"
 #include "core/ContestState.h"
+#include "core/FolderLock.h"
 #include "ui/dialogs/frmSplash.h"
 #include "ui/main/Form1.h"
 #include "ui/main/QtClock.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <memory>
@@ -16,6 +19,17 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vantor");
     QApplication::setApplicationVersion("2.5");
+
+    // Before any contest file is read or written: a second copy in the same folder
+    // would keep its own serial numbers and duplicates and overwrite the settings.
+    const vantor::FolderLock lock;
+    if (lock.outcome() == vantor::FolderLock::Outcome::HeldElsewhere) {
+        QMessageBox::warning(nullptr, "Vantor",
+                             "Vantor is already running in the folder " + QDir::currentPath() +
+                                 ".\n\nUse the window that is already open; this copy ends "
+                                 "now without touching a file.");
+        return 1;
+    }
 
     vantor::ContestState state;
     vantor::ui::QtClock clock;
