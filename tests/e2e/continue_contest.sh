@@ -33,6 +33,12 @@ tail -n 1 log.txt >last.txt
 expect_lines last.txt "\"501\",\"77\",\"M\",\"ZZ9ZZ\",\"12\",\"AB\",\"$date\",\"$time\",\"15\""
 expect_lines nspref.txt '"N0CALL"' 0 '"A"' '"99"' '"MN"' 0 0 1 '"15"' '36[0-9][0-9]'
 expect_lines nsonoff.txt "1,\"$date\",\"$time\",\"00:00:00\"" "0,\"$date\",\"$time\",\"01:00:[0-9][0-9]\""
+# The stop counts the seconds since the start whether or not a clock tick came between
+# (Enter and Exit can fall within one second): the journal and the settings agree.
+optime=$(sed -n 10p nspref.txt | tr -d '\r')
+stopped=$(printf '"%02d:%02d:%02d"' $((optime / 3600)) $((optime / 60 % 60)) $((optime % 60)))
+[ "$(tail -n 1 nsonoff.txt | tr -d '\r' | cut -d, -f4)" = "$stopped" ] ||
+    fail "journal and settings disagree: $(cat nsonoff.txt) / $optime"
 
 grep -Eq '^vantor timing: splash shown [0-9]+ ms$' stderr.txt || fail "no splash milestone"
 grep -Eq '^vantor timing: main window shown [0-9]+ ms$' stderr.txt || fail "no window milestone"
