@@ -25,12 +25,14 @@ void Form1Logic::hideEditButtons() {
 
 // When the new file cannot be written the old one stands untouched; reading it back
 // puts memory in step with it again, so the change is dropped rather than half kept.
+// The operator then goes back to logging, in the first entry field.
 void Form1Logic::rewriteAndReload() {
     if (const IoResult r = rewriteLog(files_.log, s_); !r)
         tellFailure("The change was not saved: " + files_.log +
                         " could not be rewritten and still holds the log as it was.",
                     r);
-    mnuopen2();
+    if (mnuopen2())
+        moveFocus(firstField());
 }
 
 void Form1Logic::cmdEdit_Click(int selected) {

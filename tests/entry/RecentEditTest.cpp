@@ -79,6 +79,7 @@ TEST(RecentEdit, DeleteClosesUpTheRecordsAndRebuilds) {
         EXPECT_EQ(h.model.lblNumCurCon.caption, c.next);
         EXPECT_GT(h.model.listVersion, listed);
         EXPECT_FALSE(h.model.cmdEdit.visible || h.model.cmdDelete.visible);
+        EXPECT_EQ(h.model.focus, Field::txtNum);
         EXPECT_TRUE(h.port.boxes.size() == 1); // only the start-up question
     }
 }

@@ -177,6 +177,8 @@ void Form1::buildControls() {
             listModel_ = new RecentContactsModel(state_, list_);
             list_->setModel(listModel_);
             list_->setItemDelegate(new PlainCellDelegate(list_));
+            // Tab leaves the list for the buttons instead of walking its cells.
+            list_->setTabKeyNavigation(false);
             list_->setSelectionBehavior(QAbstractItemView::SelectRows);
             list_->setSelectionMode(QAbstractItemView::SingleSelection);
             list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
