@@ -26,7 +26,7 @@ std::int32_t score(const ContestState& state) {
 }
 
 int sectionsToGo(const ContestState& state) {
-    return SectionRows - state.SecWorked;
+    return state.Sections->rows - state.SecWorked;
 }
 
 void sectionReset(ContestState& state) {
@@ -34,8 +34,14 @@ void sectionReset(ContestState& state) {
     state.SecCount.fill(0);
 }
 
+void sectionRecount(ContestState& state) {
+    sectionReset(state);
+    for (int i = 1; i <= state.RecCount; ++i)
+        sectionTally(state, state.ContactLog[i].Sec);
+}
+
 int sectionTally(ContestState& state, std::string_view sec) {
-    const int r = sectionLookup(sec);
+    const int r = state.Sections->lookup(sec);
     if (r == 0)
         return 0;
     auto& count = state.SecCount[static_cast<std::size_t>(r)];

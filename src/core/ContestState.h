@@ -5,6 +5,7 @@
 // whole (the files in LogFile, PrefsFile and OnOffFile carry its parts).
 
 #include "core/ContactLogTable.h"
+#include "core/SectionTable.h"
 
 #include <array>
 #include <cstdint>
@@ -33,7 +34,9 @@ struct ContestState {
     ContactLogTable ContactLog;
     std::int32_t RecCount = 0;
     std::uint8_t SecWorked = 0;
-    std::array<std::int16_t, 80> SecCount{}; // rows 1..79
+    std::array<std::int16_t, MaxSectionRows + 1> SecCount{}; // rows 1..Sections->rows
+    // The section list of this contest; kept in the contest folder beside the log.
+    const SectionList* Sections = &Sections79;
 
     StationData StationInfo;
 
@@ -73,6 +76,9 @@ std::optional<std::string> nextSerial(const ContestState& state);
 // Score = 2 x contacts x sections worked (32-bit).
 std::int32_t score(const ContestState& state);
 int sectionsToGo(const ContestState& state);
+
+// Recounts the sections of records 1..RecCount against the chosen list.
+void sectionRecount(ContestState& state);
 
 // Clears the per-section counts and the number of sections worked.
 void sectionReset(ContestState& state);

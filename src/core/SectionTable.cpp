@@ -99,12 +99,66 @@ const std::array<SectionGroup, 11> SectionGroups = {{
     {"Canada", 71, 79},
 }};
 
-int sectionLookup(std::string_view text) {
-    for (int r = 1; r <= SectionRows; ++r) {
-        if (SectionTable[static_cast<std::size_t>(r)].Abbr == text)
+// The traditional US rows with West Central Florida, and the Canadian sections of
+// today in place of MAR, ON and NWT.
+const std::array<SectionRow, TodaySectionRows + 1> TodaySectionTable = [] {
+    std::array<SectionRow, TodaySectionRows + 1> t{};
+    constexpr int sfl = 24;    // WCF follows South Florida in call area 4
+    constexpr int usRows = 70; // rows 1..70 of the traditional list are the US
+    for (int r = 0; r <= sfl; ++r)
+        t[static_cast<std::size_t>(r)] = SectionTable[static_cast<std::size_t>(r)];
+    t[sfl + 1] = {"WCF", "West Central Florida", "4"};
+    for (int r = sfl + 1; r <= usRows; ++r)
+        t[static_cast<std::size_t>(r + 1)] = SectionTable[static_cast<std::size_t>(r)];
+    const SectionRow canada[] = {
+        {"AB", "Alberta", "Canada"},
+        {"BC", "British Columbia", "Canada"},
+        {"GH", "Golden Horseshoe", "Canada"},
+        {"MB", "Manitoba", "Canada"},
+        {"NB", "New Brunswick", "Canada"},
+        {"NL", "Newfoundland and Labrador", "Canada"},
+        {"NS", "Nova Scotia", "Canada"},
+        {"ONE", "Ontario East", "Canada"},
+        {"ONN", "Ontario North", "Canada"},
+        {"ONS", "Ontario South", "Canada"},
+        {"PE", "Prince Edward Island", "Canada"},
+        {"QC", "Quebec", "Canada"},
+        {"SK", "Saskatchewan", "Canada"},
+        {"TER", "Territories", "Canada"},
+    };
+    int r = usRows + 2;
+    for (const SectionRow& row : canada)
+        t[static_cast<std::size_t>(r++)] = row;
+    return t;
+}();
+
+const std::array<SectionGroup, 11> TodaySectionGroups = {{
+    {"1", 1, 7},
+    {"2", 8, 13},
+    {"3", 14, 17},
+    {"4", 18, 29},
+    {"5", 30, 37},
+    {"6", 38, 47},
+    {"7", 48, 57},
+    {"8", 58, 60},
+    {"9", 61, 63},
+    {"0", 64, 71},
+    {"Canada", 72, 85},
+}};
+
+const SectionList Sections79{SectionRows, SectionTable, SectionGroups};
+const SectionList Sections85{TodaySectionRows, TodaySectionTable, TodaySectionGroups};
+
+int SectionList::lookup(std::string_view text) const {
+    for (int r = 1; r <= rows; ++r) {
+        if (row(r).Abbr == text)
             return r;
     }
     return 0;
+}
+
+int sectionLookup(std::string_view text) {
+    return Sections79.lookup(text);
 }
 
 } // namespace vantor

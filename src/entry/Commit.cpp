@@ -101,7 +101,7 @@ void Form1Logic::frmcmp() {
 }
 
 void Form1Logic::seccheck() {
-    s_.BadSecFlag = sectionLookup(m_.txtSec.text) == 0 ? 1 : 0;
+    s_.BadSecFlag = s_.Sections->lookup(m_.txtSec.text) == 0 ? 1 : 0;
     if (s_.BadSecFlag == 1)
         m_.lblDialog.caption = "Invalid Section";
 }

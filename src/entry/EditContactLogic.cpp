@@ -166,7 +166,7 @@ void EditContactLogic::cmdDone_Click() {
             port_.beep();
         }
     }
-    const bool knownSection = sectionLookup(box(Box::txtEditSec).text) != 0;
+    const bool knownSection = s_.Sections->lookup(box(Box::txtEditSec).text) != 0;
     if (!knownSection) {
         Label2.visible = true;
         port_.beep();

@@ -16,6 +16,7 @@
 #include "core/LogFile.h"
 #include "core/OnOffFile.h"
 #include "core/PrefsFile.h"
+#include "core/SectionChoiceFile.h"
 #include "entry/Form1Model.h"
 #include "entry/PlatformPort.h"
 
@@ -30,6 +31,7 @@ struct FileNames {
     std::string log = LogFileName;
     std::string prefs = PrefsFileName;
     std::string onOff = OnOffFileName;
+    std::string sections = SectionChoiceFileName;
     std::string asciiLog = "ASCIILog.txt";
     std::string asciiDupe = "ASCIIDup.txt";
 };
@@ -105,6 +107,8 @@ public:
     void Timer1_Timer();
     void TimeStats();
     void chooseBand(const std::string& code); // mnu160_Click .. mnu10_Click
+    // The grid's menu of section lists: the list this contest uses, kept in the folder.
+    void chooseSections(const SectionList& list);
 
     // --- Start-up, menus, shutdown ---
     void Form_Load();
@@ -159,6 +163,7 @@ private:
     void showStationLabels();
     void setTabOrder(std::uint8_t order);
     void recolourGrid();
+    void fillGrid();
     void runStationDialog();
     void savepref();
     void appendJournal(int flag, const std::string& date, const std::string& time);

@@ -35,7 +35,7 @@ Form1Model::Form1Model() {
     Label3.caption = "CK";
     Label4.caption = "SEC";
 
-    for (int r = 1; r <= SectionRows; ++r) {
+    for (int r = 1; r <= MaxSectionRows; ++r) {
         LabelModel& cell = Label10[static_cast<std::size_t>(r)];
         cell.fore = colours::Unworked;
         cell.back = colours::Grey;

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's controls as the logic sees them.
 
+#include "core/SectionTable.h"
 #include "entry/ControlModels.h"
 
 #include <array>
@@ -26,8 +27,8 @@ struct Form1Model {
     // Scoreboard
     LabelModel lblTotCon, lblTotSec, lblsectogo, lblTotScore, lblAQSO20, lblAQSO60;
     LabelModel lblNumCurCon;
-    LabelModel Label1, Label2, Label3, Label4; // own precedence, call, check, section
-    std::array<LabelModel, 80> Label10;        // section cells, rows 1..79
+    LabelModel Label1, Label2, Label3, Label4;          // own precedence, call, check, section
+    std::array<LabelModel, MaxSectionRows + 1> Label10; // section cells, rows 1..85
 
     // Operating time and clocks
     ButtonModel cmdLogOn;

@@ -11,7 +11,7 @@
 namespace vantor {
 
 void Form1Logic::recolourGrid() {
-    for (int r = 1; r <= SectionRows; ++r) {
+    for (int r = 1; r <= s_.Sections->rows; ++r) {
         const auto row = static_cast<std::size_t>(r);
         m_.Label10[row].fore = s_.SecCount[row] > 0 ? colours::Worked : colours::Unworked;
     }

@@ -77,7 +77,7 @@ void Form1Logic::asciiLogCommand(bool print) {
         m_.lblDialog.caption = r.error;
         return;
     }
-    AsciiLogListing listing = mergeAsciiLog(std::move(inputs));
+    AsciiLogListing listing = mergeAsciiLog(std::move(inputs), *s_.Sections);
     std::string destination;
     if (print) {
         const std::string failure =

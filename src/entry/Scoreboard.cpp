@@ -13,19 +13,19 @@ namespace vantor {
 void Form1Logic::Label10_Click(int row) {
     if (ended_)
         return;
-    if (row < 1 || row > SectionRows)
+    if (row < 1 || row > s_.Sections->rows)
         return;
     EventScope scope(*this);
-    m_.txtSec.setText(std::string(SectionTable[static_cast<std::size_t>(row)].Abbr));
+    m_.txtSec.setText(std::string(s_.Sections->row(row).Abbr));
 }
 
 void Form1Logic::Label10_MouseMove(int row) {
     if (ended_)
         return;
-    if (row < 1 || row > SectionRows)
+    if (row < 1 || row > s_.Sections->rows)
         return;
     EventScope scope(*this);
-    const SectionRow& section = SectionTable[static_cast<std::size_t>(row)];
+    const SectionRow& section = s_.Sections->row(row);
     std::array<std::int16_t, 6> counts{};
     for (int i = 1; i <= s_.RecCount; ++i) {
         const Contact& c = s_.ContactLog[i];

@@ -14,13 +14,8 @@ void Form1Logic::Form_Load() {
     EventScope scope(*this);
     m_.lblDialog.caption = "Select a band from the menu bar and click Log \"Time On\" below!";
     m_.lblNumCurCon.caption = " " + signBlank(std::int64_t{s_.RecCount} + 1);
-    for (int r = 1; r <= SectionRows; ++r) {
-        const auto row = static_cast<std::size_t>(r);
-        LabelModel& cell = m_.Label10[row];
-        cell.caption = std::string(SectionTable[row].Abbr);
-        cell.toolTip = std::string(SectionTable[row].FullName);
-        cell.fore = colours::Unworked;
-    }
+    s_.Sections = &readSectionChoice(files_.sections);
+    fillGrid();
     s_.Band = "40";
     s_.TabOrder = 1;
     s_.ShowPartials = 1;

@@ -140,7 +140,7 @@ ReportResult readAsciiLogInputs(const std::string& logPath, const std::string& o
     return parseAsciiLogInputs(logData, onOffData, out);
 }
 
-AsciiLogListing mergeAsciiLog(AsciiLogInputs inputs) {
+AsciiLogListing mergeAsciiLog(AsciiLogInputs inputs, const SectionList& sections) {
     AsciiLogListing l;
     l.contacts = std::move(inputs.contacts);
     const auto& onOff = inputs.onOff;
@@ -156,7 +156,7 @@ AsciiLogListing mergeAsciiLog(AsciiLogInputs inputs) {
         if (takeContact) {
             const Contact& c = l.contacts[ci++];
             ++n;
-            if (const int row = sectionLookup(c.Sec); row > 0) {
+            if (const int row = sections.lookup(c.Sec); row > 0) {
                 auto& count = l.secCount[static_cast<std::size_t>(row)];
                 if (count < INT16_MAX)
                     ++count;

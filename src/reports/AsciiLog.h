@@ -43,7 +43,7 @@ struct AsciiLogEntry {
 
 struct AsciiLogListing {
     std::vector<Contact> contacts; // the rebuilt log, record i at index i - 1
-    std::array<std::int16_t, 80> secCount{};
+    std::array<std::int16_t, MaxSectionRows + 1> secCount{};
     std::uint8_t secWorked = 0;
     std::vector<AsciiLogEntry> entries; // in listing order
     // Rows that became worked, in the order they did (for recolouring the grid).
@@ -52,7 +52,8 @@ struct AsciiLogListing {
 
 // Merges by date text, then time text (character codes, not calendar values); an
 // on/off record with the same date and time as a contact comes first.
-AsciiLogListing mergeAsciiLog(AsciiLogInputs inputs);
+// Sections are counted against the given list.
+AsciiLogListing mergeAsciiLog(AsciiLogInputs inputs, const SectionList& sections = Sections79);
 
 // The lines of "ASCIILog.txt" (no line ends).
 std::vector<std::string> asciiLogLines(const AsciiLogListing& listing);

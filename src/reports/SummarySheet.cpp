@@ -24,10 +24,10 @@ std::string_view className(SummaryDetails::LicenseClass c) {
 
 std::string sectionList(const ContestState& state, bool worked) {
     std::string list;
-    for (int r = 1; r <= SectionRows; ++r) {
+    for (int r = 1; r <= state.Sections->rows; ++r) {
         if ((state.SecCount[static_cast<std::size_t>(r)] > 0) == worked) {
             list += ' ';
-            list += SectionTable[static_cast<std::size_t>(r)].Abbr;
+            list += state.Sections->row(r).Abbr;
         }
     }
     return list;

@@ -139,7 +139,8 @@ void Form1::bindLabel(QLabel* label, const ControlSpec& control) {
 
 void Form1::buildControls() {
     std::vector<ControlSpec> controls = form1Controls();
-    const std::vector<ControlSpec> grid = sectionGridControls();
+    // Cells for the longest list; layoutGrid places those of the chosen one.
+    const std::vector<ControlSpec> grid = sectionGridControls(Sections85);
     controls.insert(controls.end(), grid.begin(), grid.end());
 
     for (const ControlSpec& control : controls) {
@@ -315,6 +316,27 @@ void Form1::buildMenus() {
     connect(setup, &QAction::triggered, this,
             [this] { forward([this] { logic_.mnuSetup_Click(); }); });
 
+    // The section list is chosen from the grid itself: a right click on its heading,
+    // a group heading or a cell opens this menu.
+    auto* sections = new QMenu(this);
+    sections->setObjectName("mnuSections");
+    sections79_ = item(sections, "mnuSections79", "79 sections (traditional)",
+                       [this] { logic_.chooseSections(Sections79); });
+    sections85_ = item(sections, "mnuSections85", "85 sections (today)",
+                       [this] { logic_.chooseSections(Sections85); });
+    sections79_->setCheckable(true);
+    sections85_->setCheckable(true);
+    for (const DesignedControl& c : design_) {
+        const QString name = c.widget->objectName();
+        if (name.startsWith("lblSec") || name.startsWith("Label10_")) {
+            c.widget->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(c.widget, &QWidget::customContextMenuRequested, this,
+                    [sections, w = c.widget](const QPoint& at) {
+                        sections->popup(w->mapToGlobal(at));
+                    });
+        }
+    }
+
     QMenu* band = bar->addMenu("&Band");
     band->setObjectName("mnuBand");
     static constexpr std::array<const char*, 6> names = {"mnu160", "mnu80", "mnu40",
@@ -370,6 +392,23 @@ void Form1::relayout() {
     setColumnWidths();
     if (!rendering_)
         render();
+}
+
+void Form1::layoutGrid() {
+    gridList_ = state_.Sections;
+    std::map<std::string, UnitRect> placed;
+    for (const ControlSpec& c : sectionGridControls(*gridList_))
+        placed[c.name] = c.rect;
+    for (DesignedControl& c : design_) {
+        const std::string name = c.widget->objectName().toStdString();
+        const auto it = placed.find(name);
+        if (it != placed.end())
+            c.rect = it->second;
+        // Cells beyond the list stay hidden; a cell of the list is shown again.
+        if (name.rfind("Label10_", 0) == 0)
+            c.widget->setVisible(it != placed.end());
+    }
+    relayout();
 }
 
 void Form1::setColumnWidths() {
@@ -484,6 +523,10 @@ void Form1::render() {
     callopt_->setChecked(model_.calloptChecked);
     for (std::size_t i = 0; i < bandItems_.size(); ++i)
         bandItems_[i]->setChecked(model_.bandChecked[i]);
+    sections79_->setChecked(state_.Sections == &Sections79);
+    sections85_->setChecked(state_.Sections == &Sections85);
+    if (state_.Sections != gridList_)
+        layoutGrid();
 
     if (model_.listVersion != shownListVersion_) {
         listModel_->refill(logic_.recentRecords());

@@ -83,6 +83,9 @@ private:
     QAction* numopt_ = nullptr;
     QAction* callopt_ = nullptr;
     std::array<QAction*, 6> bandItems_{};
+    QAction* sections79_ = nullptr;
+    QAction* sections85_ = nullptr;
+    const SectionList* gridList_ = nullptr; // the list the grid is laid out for
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
     Factors factors_;
@@ -94,6 +97,7 @@ private:
     void bindLabel(QLabel* label, const ControlSpec& control);
     void relayout();
     void setColumnWidths();
+    void layoutGrid();
     void forward(const std::function<void()>& event);
     void onFocusChanged(QWidget* now);
     Field fieldOf(const QWidget* w) const;

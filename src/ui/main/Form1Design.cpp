@@ -2,6 +2,7 @@
 
 #include "core/SectionTable.h"
 
+#include <algorithm>
 #include <string>
 
 namespace vantor::ui {
@@ -282,7 +283,7 @@ std::vector<ControlSpec> buildControls() {
          Small,
          L::WhiteOnBlue,
          "  Sections Worked",
-         nullptr,
+         "Right-click the grid to choose the 79 traditional or the 85 sections of today",
          true},
     };
 }
@@ -301,7 +302,7 @@ const std::vector<ControlSpec>& form1Controls() {
     return controls;
 }
 
-std::vector<ControlSpec> sectionGridControls() {
+std::vector<ControlSpec> sectionGridControls(const SectionList& list) {
     static const GroupDesign groups[] = {
         {"lblSecOne", 4200, 3120, 3480, 4},   {"lblSecTwo", 4200, 4560, 4920, 3},
         {"lblSecThre", 5280, 3120, 3480, 2},  {"lblSecFour", 5280, 4080, 4440, 6},
@@ -313,16 +314,19 @@ std::vector<ControlSpec> sectionGridControls() {
     // Names of the cells live as long as the program; keep them in one place.
     static std::vector<std::string> cellNames = [] {
         std::vector<std::string> names;
-        for (int r = 1; r <= SectionRows; ++r)
+        for (int r = 1; r <= MaxSectionRows; ++r)
             names.push_back("Label10_" + std::to_string(r));
         return names;
     }();
 
     std::vector<ControlSpec> out;
-    for (std::size_t g = 0; g < SectionGroups.size(); ++g) {
+    for (std::size_t g = 0; g < list.groups.size(); ++g) {
         const GroupDesign& d = groups[g];
-        const SectionGroup& group = SectionGroups[g];
-        const double headingHeight = g == SectionGroups.size() - 1 ? 375 : 255;
+        const SectionGroup& group = list.groups[g];
+        const double headingHeight = g == list.groups.size() - 1 ? 375 : 255;
+        // A longer group (4 and Canada of today's list) balances its two columns.
+        const int rows = group.lastRow - group.firstRow + 1;
+        const int firstColumnRows = std::max(d.firstColumnRows, (rows + 1) / 2);
         out.push_back({d.heading,
                        Kind::Label,
                        {d.left, d.top, 855, headingHeight},
@@ -334,8 +338,8 @@ std::vector<ControlSpec> sectionGridControls() {
         const double step = group.caption == "9" ? 210 : 240;
         for (int r = group.firstRow; r <= group.lastRow; ++r) {
             const int index = r - group.firstRow;
-            const int column = index < d.firstColumnRows ? 0 : 1;
-            const int place = column == 0 ? index : index - d.firstColumnRows;
+            const int column = index < firstColumnRows ? 0 : 1;
+            const int place = column == 0 ? index : index - firstColumnRows;
             const double width = r == 9 ? 375 : 495;
             out.push_back({cellNames[static_cast<std::size_t>(r - 1)].c_str(),
                            Kind::Label,

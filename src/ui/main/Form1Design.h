@@ -2,6 +2,7 @@
 // The main window as designed on the 9600 x 7200 unit screen: every control's name,
 // kind, geometry, font and look, and the menu bar. Data only.
 
+#include "core/SectionTable.h"
 #include "ui/dialogs/ScaleToScreen.h"
 
 #include <vector>
@@ -27,8 +28,9 @@ struct ControlSpec {
 
 // Every control but the section grid.
 const std::vector<ControlSpec>& form1Controls();
-// The grid: eleven group headings and the 79 cells "Label10_1".."Label10_79".
-std::vector<ControlSpec> sectionGridControls();
+// The grid of a section list: eleven group headings and one cell per row,
+// "Label10_1".."Label10_<rows>", each group in two columns under its heading.
+std::vector<ControlSpec> sectionGridControls(const SectionList& list = Sections79);
 
 // The lowest edge of any control, in units; the window's client area must hold it.
 inline constexpr double Form1ContentHeight = 6660.0;

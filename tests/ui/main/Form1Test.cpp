@@ -251,3 +251,53 @@ TEST_F(Form1Window, OpeningAMenuDoesNotCountAsLeavingTheCallField) {
     typeKeys(" ");
     EXPECT_EQ(text("lblDialog"), "Duplicate W1AW CT 11/6/99 21:04:33 ON 40  Rec#  1");
 }
+
+TEST_F(Form1Window, TheGridFollowsTheChosenSectionList) {
+    open();
+    const auto cellsShown = [this] {
+        int n = 0;
+        for (QLabel* l : form->centralWidget()->findChildren<QLabel*>())
+            n += l->objectName().startsWith("Label10_") && l->isVisible() ? 1 : 0;
+        return n;
+    };
+    EXPECT_EQ(cellsShown(), 79);
+    EXPECT_FALSE(action("mnuSections85")->isChecked());
+    action("mnuSections85")->trigger();
+    EXPECT_TRUE(action("mnuSections85")->isChecked());
+    EXPECT_EQ(readFile("nssect.txt"), "85\r\n");
+    EXPECT_EQ(cellsShown(), 85);
+    EXPECT_EQ(text("Label10_82"), "PE");
+    EXPECT_EQ(find<QLabel>("Label10_85")->toolTip(), "Territories");
+    EXPECT_EQ(text("lblsectogo"), "  85");
+
+    // Every cell stays in the window; neighbours touch at their edges at most (the
+    // design lets them share a strip), never cover each other.
+    const QRect area = form->centralWidget()->rect();
+    for (int r = 1; r <= 85; ++r) {
+        const QRect cell = find<QLabel>(("Label10_" + std::to_string(r)).c_str())->geometry();
+        EXPECT_TRUE(area.contains(cell)) << r;
+        for (int o = r + 1; o <= 85; ++o) {
+            const QRect both =
+                cell & find<QLabel>(("Label10_" + std::to_string(o)).c_str())->geometry();
+            EXPECT_TRUE(both.isEmpty() || both.width() <= 4 || both.height() <= cell.height() / 3)
+                << r << " and " << o;
+        }
+    }
+    // Today's Canada group stands in two columns of seven under its heading.
+    const QRect ab = find<QLabel>("Label10_72")->geometry();
+    const QRect ons = find<QLabel>("Label10_79")->geometry();
+    const QRect ter = find<QLabel>("Label10_85")->geometry();
+    EXPECT_EQ(ab.left(), find<QLabel>("lblSecCA")->geometry().left());
+    EXPECT_GT(ons.left(), ab.left());
+    EXPECT_EQ(ons.top(), ab.top());
+    EXPECT_EQ(ter.top(), find<QLabel>("Label10_78")->geometry().top());
+
+    typeKeys("1apve1aa70pe\n");
+    EXPECT_EQ(state.RecCount, 1);
+    EXPECT_EQ(find<QLabel>("Label10_82")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+
+    action("mnuSections79")->trigger();
+    EXPECT_EQ(cellsShown(), 79);
+    EXPECT_EQ(text("Label10_79"), "NWT");
+    EXPECT_FALSE(fileExists("nssect.txt"));
+}
