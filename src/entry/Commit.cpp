@@ -24,6 +24,7 @@ void Form1Logic::Mains() {
     dupcheck();
 
     bool refused = false;
+    int stored = 0;
     if (s_.DupeFlag == 0 && s_.IncompleteFlag == 0 && s_.BadSecFlag == 0) {
         const int n = s_.RecCount + 1;
         const auto serial = nextSerial(s_);
@@ -53,6 +54,7 @@ void Form1Logic::Mains() {
                 refused = true;
             } else {
                 s_.RecCount = n;
+                stored = n;
                 m_.lblTotCon.caption = signBlank(n);
                 listrecent();
                 sectally();
@@ -68,6 +70,8 @@ void Form1Logic::Mains() {
         emptyEntryFields();
         showNextSerial();
         moveFocus(firstField());
+        if (stored != 0 && commitObserver_)
+            commitObserver_(stored);
     }
     m_.lblDupe.back = colours::Grey;
     m_.lblDupe.caption.clear();

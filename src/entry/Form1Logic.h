@@ -127,6 +127,10 @@ public:
     bool ended() const { return ended_; }
     // Told the number of contacts after every successful load of the log.
     void setLoadObserver(std::function<void(int)> observer) { loadObserver_ = std::move(observer); }
+    // Told the record number of each contact once it is stored and its fields cleared.
+    void setCommitObserver(std::function<void(int)> observer) {
+        commitObserver_ = std::move(observer);
+    }
     const ShortDateForm& dateForm() const { return dateForm_; }
     std::int64_t utcNowSeconds() const;
 
@@ -146,6 +150,7 @@ private:
     bool ended_ = false;
     std::optional<int> toldUtcHours_; // the system's hours last told to the operator
     std::function<void(int)> loadObserver_;
+    std::function<void(int)> commitObserver_;
 
     void settleFocus();
     void moveFocus(Field f);
