@@ -15,6 +15,7 @@
 #include "core/DateTime.h"
 #include "core/LogFile.h"
 #include "core/OnOffFile.h"
+#include "core/OperatingRule.h"
 #include "core/PrefsFile.h"
 #include "core/SectionChoiceFile.h"
 #include "entry/Form1Model.h"
@@ -150,6 +151,9 @@ private:
     bool ended_ = false;
     std::optional<int> toldUtcHours_; // the system's hours last told to the operator
     std::function<void(int)> loadObserver_;
+    std::vector<ClockRun> runs_; // the clock's runs, for the 24-hour limit
+    bool warnedHalfHour_ = false;
+    bool warnedLimit_ = false;
     std::function<void(int)> commitObserver_;
 
     void settleFocus();
@@ -174,6 +178,8 @@ private:
     void appendJournal(int flag, const std::string& date, const std::string& time);
     void recordTimeOff();
     bool updateRunningTotal();
+    void loadClockRuns();
+    void showTimeLeft(std::int64_t utcNow);
     std::optional<int> systemUtcHours() const;
     void checkUtcHours(bool afterCommit);
     void shutdown();

@@ -47,6 +47,7 @@ Form1Model::Form1Model() {
     lblutctime.caption = "UTC TIME";
     lbltimeon.caption = "00:00:00";
     lblttrack.caption = "00:00:00";
+    lbltimeleft.caption = "24:00:00";
     Label30.caption = "160";
 
     cmdEdit = {"Edit Contact", false};

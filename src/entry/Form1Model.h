@@ -33,6 +33,7 @@ struct Form1Model {
     // Operating time and clocks
     ButtonModel cmdLogOn;
     LabelModel lblCurTime, Label16, lblutctime, lbltimeon, lblttrack, Label30;
+    LabelModel lbltimeleft; // operating time left of the 24 hours allowed
 
     // Recent-contacts list buttons and list refresh count
     ButtonModel cmdEdit, cmdDelete, cmdList;

@@ -1,6 +1,7 @@
 #include "entry/Form2Logic.h"
 
 #include "reports/Cabrillo.h"
+#include "reports/Cabrillo3.h"
 #include "reports/SummarySheet.h"
 
 namespace vantor {
@@ -198,6 +199,21 @@ void Form2Logic::Command4_Click() {
     if (!r.ok) {
         tell(r.error.empty() ? std::string(CabrilloFileName) + " could not be written." : r.error);
         return;
+    }
+    // Today's contest (its 85 sections) is entered in Cabrillo 3.0 as well.
+    if (s_.Sections == &Sections85) {
+        const std::string name = cabrillo3FileName(s_.StationInfo.MyCall);
+        if (name.empty()) {
+            tell("The Cabrillo 3.0 file needs your call: enter it in Setup.");
+            return;
+        }
+        const auto runs = clockRuns(readOnOff(OnOffFileName).records, dateForm_, referenceYear_);
+        const ReportResult r3 =
+            writeCabrillo3(name, s_, details(), runs, dateForm_, referenceYear_);
+        if (!r3.ok) {
+            tell(r3.error.empty() ? name + " could not be written." : r3.error);
+            return;
+        }
     }
     model.focus = C::Command3;
 }

@@ -41,6 +41,7 @@ bool Form1Logic::mnuopen2() {
     else
         m_.lblNumCurCon.caption = "1";
     m_.lblsectogo.caption = " " + signBlank(sectionsToGo(s_));
+    loadClockRuns();
     TimeStats();
     if (loadObserver_)
         loadObserver_(s_.RecCount);

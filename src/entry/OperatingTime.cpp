@@ -5,6 +5,7 @@
 #include "entry/EventScope.h"
 #include "entry/Form1Logic.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace vantor {
@@ -31,6 +32,10 @@ void Form1Logic::cmdLogOn_Click() {
         m_.cmdLogOn.caption = "Log \"Time Off\"";
         m_.lblDialog.caption = " ";
         appendJournal(1, date, time);
+        if (!runs_.empty() && !runs_.back().end)
+            runs_.back().end = std::max(utc, runs_.back().start);
+        runs_.push_back({utc, std::nullopt});
+        showTimeLeft(utc);
     } else {
         s_.LoggedOn = 0;
         m_.cmdLogOn.caption = "Log \"Time On\"";
@@ -39,6 +44,9 @@ void Form1Logic::cmdLogOn_Click() {
         appendJournal(0, date, time);
         m_.lblDialog.caption =
             "Logged Off at " + date + " " + time + " Log On after " + formatHms(utc + 1800);
+        if (!runs_.empty() && !runs_.back().end)
+            runs_.back().end = std::max(utc, runs_.back().start);
+        showTimeLeft(utc);
         savepref();
     }
     moveFocus(firstField());
@@ -56,6 +64,34 @@ void Form1Logic::Timer2_Timer() {
     checkUtcHours(false);
     if (s_.LoggedOn == 1 && updateRunningTotal())
         m_.lbltimeon.caption = durationText(now - s_.BandStart);
+    if (s_.LoggedOn == 1)
+        showTimeLeft(utcNowSeconds());
+}
+
+void Form1Logic::loadClockRuns() {
+    const int year = toCivil(utcNowSeconds()).date.year;
+    runs_ = clockRuns(readOnOff(files_.onOff).records, dateForm_, year);
+    showTimeLeft(utcNowSeconds());
+}
+
+// Only 24 of the contest's hours may be operated. The operator is warned half an hour
+// before and when they are used up; logging goes on (later contacts do not count).
+void Form1Logic::showTimeLeft(std::int64_t utcNow) {
+    const std::int64_t left = OperatingLimitSeconds - countedSeconds(runs_, utcNow);
+    m_.lbltimeleft.caption = durationText(std::max<std::int64_t>(left, 0));
+    if (left <= 0) {
+        if (!warnedLimit_)
+            m_.lblDialog.caption = "The 24 operating hours are used up: contacts from now on do "
+                                   "not count for the score.";
+        warnedLimit_ = warnedHalfHour_ = true;
+    } else if (left <= ShortestTimeOff) {
+        if (!warnedHalfHour_)
+            m_.lblDialog.caption = "30 minutes of the 24 operating hours are left.";
+        warnedHalfHour_ = true;
+        warnedLimit_ = false;
+    } else {
+        warnedHalfHour_ = warnedLimit_ = false;
+    }
 }
 
 // The total is computed afresh at every tick and at every stop, so that a stop

@@ -120,6 +120,7 @@ void Form1::bindLabel(QLabel* label, const ControlSpec& control) {
         {"Label16", &Form1Model::Label16},
         {"lblutctime", &Form1Model::lblutctime},
         {"lbltimeon", &Form1Model::lbltimeon},
+        {"lbltimeleft", &Form1Model::lbltimeleft},
         {"lblttrack", &Form1Model::lblttrack},
         {"Label30", &Form1Model::Label30},
     };

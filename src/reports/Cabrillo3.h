@@ -1,0 +1,39 @@
+#pragma once
+// The Cabrillo 3.0 entry of today's contest, written beside the traditional file: the
+// categories of today's log checker mapped from the summary window's choices and the
+// precedence, the times off of 30 minutes or more, the claimed score of the first 24
+// operating hours, and the contacts by the sponsor's Sweepstakes template.
+
+#include "core/ContestState.h"
+#include "core/DateTime.h"
+#include "core/OperatingRule.h"
+#include "reports/ReportFile.h"
+#include "reports/SummaryDetails.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantor {
+
+// "<CALL>.log": a "/" of the call becomes "-", as does any character that has no
+// place in a file name; empty when there is no call.
+std::string cabrillo3FileName(std::string_view call);
+
+// 2 x contacts x sections, of the contacts stamped when the 24 hours were not yet
+// used up, sections counted against the contest's list. Empty when a stamp cannot be
+// read (bad names the record).
+std::optional<std::int32_t> claimedScore24(const ContestState& state,
+                                           const std::vector<ClockRun>& runs,
+                                           const ShortDateForm& form, int referenceYear,
+                                           int* bad = nullptr);
+
+ReportResult cabrillo3Lines(const ContestState& state, const SummaryDetails& details,
+                            const std::vector<ClockRun>& runs, const ShortDateForm& form,
+                            int referenceYear, std::vector<std::string>& out);
+
+ReportResult writeCabrillo3(const std::string& path, const ContestState& state,
+                            const SummaryDetails& details, const std::vector<ClockRun>& runs,
+                            const ShortDateForm& form, int referenceYear);
+
+} // namespace vantor

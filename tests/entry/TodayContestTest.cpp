@@ -1,0 +1,79 @@
+#include "entry/Form2Logic.h"
+#include "support/LogicHarness.h"
+
+#include <gtest/gtest.h>
+
+using namespace vantor;
+using namespace vantor::test;
+
+// The clock of the harness reads 21:00:05 local, 02:00:05 UTC on 8 November.
+TEST(TimeLeft, ShownAndWarnedAsThe24HoursRunOutWhileLoggingGoesOn) {
+    LogicHarness h;
+    // 23 h 20 min operated, then a time off of 40 min 5 s up to now.
+    writeFile("nsonoff.txt", "1,\"11/7/2026\",\"02:00:00\",\"00:00:00\"\r\n"
+                             "0,\"11/8/2026\",\"01:20:00\",\"23:20:00\"\r\n");
+    writeFile("log.txt", "");
+    h.port.answers = {Answer::Yes};
+    h.logic.windowShown();
+    EXPECT_EQ(h.model.lbltimeleft.caption, "00:40:00");
+
+    const struct {
+        int advanceSeconds;
+        const char* left;
+        const char* dialog; // nullptr: as the step before left it
+    } steps[] = {
+        {0, "00:40:00", " "},
+        {599, "00:30:01", nullptr},
+        {1, "00:30:00", "30 minutes of the 24 operating hours are left."},
+        {60, "00:29:00", nullptr},
+        {1740, "00:00:00",
+         "The 24 operating hours are used up: contacts from now on do not count for the score."},
+    };
+    h.logic.cmdLogOn_Click();
+    std::string dialog = h.model.lblDialog.caption;
+    for (const auto& s : steps) {
+        h.clock.advanceMs(s.advanceSeconds * 1000);
+        h.logic.Timer2_Timer();
+        if (s.dialog)
+            dialog = s.dialog;
+        EXPECT_EQ(h.model.lbltimeleft.caption, s.left) << s.advanceSeconds;
+        EXPECT_EQ(h.model.lblDialog.caption, dialog) << s.advanceSeconds;
+        h.model.lblDialog.caption = dialog; // a warning is given once, not at every tick
+    }
+
+    h.type("1aw1aw85ct\n");
+    EXPECT_EQ(h.state.RecCount, 1); // never refused
+
+    // A stop and a new start within 30 minutes: the pause still counts.
+    h.logic.cmdLogOn_Click();
+    h.clock.advanceMs(600000);
+    h.logic.cmdLogOn_Click();
+    EXPECT_EQ(h.model.lbltimeleft.caption, "00:00:00");
+}
+
+TEST(TodayContest, TheSummaryWindowWritesCabrillo3BesideTheTraditionalFile) {
+    for (const SectionList* list : {&Sections79, &Sections85}) {
+        TempDir dir;
+        ContestState state;
+        state.Sections = list;
+        state.StationInfo = {"N6TW/7", "A", "85", "AZ", 0, ModeCW, 0};
+        state.ContactLog[++state.RecCount] = {"1",  "5",         "A",        "VY2AA", "70",
+                                              "PE", "11/8/2026", "02:00:05", "40"};
+        writeFile("nsonoff.txt", "1,\"11/8/2026\",\"02:00:00\",\"00:00:00\"\r\n");
+        FakeClock clock;
+        FakePort port{clock};
+        Form2Logic form(state, port, ShortDateForm{}, 2026);
+        form.Form_Load();
+        form.Command4_Click();
+        EXPECT_TRUE(fileExists("ASCIICab.txt"));
+        const std::string cab3 = readFile("N6TW-7.log");
+        if (list == &Sections79) {
+            EXPECT_FALSE(fileExists("N6TW-7.log"));
+            continue;
+        }
+        EXPECT_EQ(cab3.substr(0, 19), "START-OF-LOG: 3.0\r\n");
+        EXPECT_NE(cab3.find("\r\nCLAIMED-SCORE: 2\r\n"), std::string::npos);
+        EXPECT_NE(cab3.find("\r\nQSO:  7000 CW 2026-11-08 0200 N6TW/7"), std::string::npos);
+        EXPECT_TRUE(port.boxes.empty());
+    }
+}

@@ -1,0 +1,164 @@
+#include "reports/Cabrillo3.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace vantor;
+using namespace vantor::test;
+
+namespace {
+
+// A CW contest of today's sections: one time off of 10 minutes (operating time by the
+// rule) and one of 45 minutes; the 24 hours run out at 21:45:00 UTC on 8 November.
+struct Contest {
+    ContestState state;
+    SummaryDetails details;
+    std::vector<ClockRun> runs;
+
+    Contest() {
+        state.Sections = &Sections85;
+        state.StationInfo = {"K6XX", "A", "85", "EB", 8, ModeCW, 0};
+        const Contact contacts[] = {
+            {"1", "12", "B", "K1AA", "72", "CT", "11/7/2026", "21:05:10", "40"},
+            {"2", "3", "Q", "VY2AA", "99", "PE", "11/8/2026", "09:20:00", "20"},
+            {"3", "145", "U", "VE3AA", "01", "GH", "11/8/2026", "21:45:00", "80"},
+            {"4", "1234", "M", "VE8AA", "60", "TER", "11/8/2026", "21:50:00", "40"},
+        };
+        for (const Contact& c : contacts)
+            state.ContactLog[++state.RecCount] = c;
+        details.club = "Northern California Contest Club";
+        details.name = "Ann Example";
+        details.address1 = "1 Main St";
+        details.email = "ann@example.org";
+        details.soapbox = "Fun.";
+        const std::vector<OnOffRecord> journal = {
+            {1, "11/7/2026", "21:00:00", "00:00:00"}, {0, "11/8/2026", "09:00:00", "12:00:00"},
+            {1, "11/8/2026", "09:10:00", "12:00:00"}, {0, "11/8/2026", "19:00:00", "21:50:00"},
+            {1, "11/8/2026", "19:45:00", "21:50:00"}, {0, "11/8/2026", "23:00:00", "25:05:00"},
+        };
+        runs = clockRuns(journal, ShortDateForm{}, 2026);
+    }
+};
+
+} // namespace
+
+TEST(Cabrillo3, WholeFileOfASmallContest) {
+    Contest c;
+    TempDir dir;
+    ASSERT_TRUE(writeCabrillo3("K6XX.log", c.state, c.details, c.runs, ShortDateForm{}, 2026).ok);
+    EXPECT_EQ(
+        readFile("K6XX.log"),
+        "START-OF-LOG: 3.0\r\n"
+        "CONTEST: ARRL-SS-CW\r\n"
+        "CALLSIGN: K6XX\r\n"
+        "LOCATION: EB\r\n"
+        "CATEGORY-OPERATOR: SINGLE-OP\r\n"
+        "CATEGORY-ASSISTED: NON-ASSISTED\r\n"
+        "CATEGORY-BAND: ALL\r\n"
+        "CATEGORY-MODE: CW\r\n"
+        "CATEGORY-POWER: LOW\r\n"
+        "CATEGORY-TRANSMITTER: ONE\r\n"
+        "CATEGORY-STATION: FIXED\r\n"
+        "CLAIMED-SCORE: 18\r\n"
+        "CLUB: Northern California Contest Club\r\n"
+        "CREATED-BY: Vantor 2.5\r\n"
+        "NAME: Ann Example\r\n"
+        "ADDRESS: 1 Main St\r\n"
+        "EMAIL: ann@example.org\r\n"
+        "OPERATORS: K6XX\r\n"
+        "SOAPBOX: Fun.\r\n"
+        "OFFTIME: 2026-11-08 1900 2026-11-08 1945\r\n"
+        "QSO:  7000 CW 2026-11-07 2105 K6XX             1 A 85 EB  K1AA            12 B 72 CT\r\n"
+        "QSO: 14000 CW 2026-11-08 0920 K6XX             2 A 85 EB  VY2AA            3 Q 99 PE\r\n"
+        "QSO:  3500 CW 2026-11-08 2145 K6XX             3 A 85 EB  VE3AA          145 U 01 GH\r\n"
+        "QSO:  7000 CW 2026-11-08 2150 K6XX             4 A 85 EB  VE8AA         1234 M 60 TER\r\n"
+        "END-OF-LOG:\r\n");
+}
+
+TEST(Cabrillo3, CategoriesFollowTheChoicesAndThePrecedence) {
+    using Cat = SummaryDetails::Category;
+    using Pow = SummaryDetails::Power;
+    const struct {
+        Cat category;
+        Pow power;
+        const char* pre;
+        bool phone;
+        std::vector<std::string> lines; // OPERATOR .. STATION, "CATEGORY-" left off
+    } cases[] = {
+        {Cat::SingleOpAssisted,
+         Pow::High,
+         "B",
+         true,
+         {"OPERATOR: SINGLE-OP", "ASSISTED: ASSISTED", "BAND: ALL", "MODE: SSB", "POWER: HIGH",
+          "TRANSMITTER: ONE", "STATION: FIXED"}},
+        {Cat::SingleOp,
+         Pow::None,
+         "Q",
+         false,
+         {"OPERATOR: SINGLE-OP", "ASSISTED: NON-ASSISTED", "BAND: ALL", "MODE: CW", "POWER: QRP",
+          "TRANSMITTER: ONE", "STATION: FIXED"}},
+        {Cat::SingleOp,
+         Pow::Low,
+         "U",
+         false,
+         {"OPERATOR: SINGLE-OP", "ASSISTED: ASSISTED", "BAND: ALL", "MODE: CW", "POWER: LOW",
+          "TRANSMITTER: ONE", "STATION: FIXED"}},
+        {Cat::MultiTwo,
+         Pow::High,
+         "M",
+         false,
+         {"OPERATOR: MULTI-OP", "ASSISTED: ASSISTED", "BAND: ALL", "MODE: CW", "POWER: HIGH",
+          "TRANSMITTER: TWO", "STATION: FIXED"}},
+        {Cat::SchoolClub,
+         Pow::None,
+         "S",
+         false,
+         {"OPERATOR: MULTI-OP", "ASSISTED: ASSISTED", "BAND: ALL", "MODE: CW", "TRANSMITTER: ONE",
+          "STATION: SCHOOL"}},
+        {Cat::Checklog,
+         Pow::None,
+         "X",
+         false,
+         {"OPERATOR: CHECKLOG", "ASSISTED: NON-ASSISTED", "BAND: ALL", "MODE: CW",
+          "TRANSMITTER: ONE", "STATION: FIXED"}},
+    };
+    for (const auto& k : cases) {
+        Contest c;
+        c.details.category = k.category;
+        c.details.power = k.power;
+        c.state.StationInfo.MyPre = k.pre;
+        c.state.StationInfo.ContestMode = k.phone ? ModePhone : ModeCW;
+        std::vector<std::string> lines;
+        ASSERT_TRUE(cabrillo3Lines(c.state, c.details, c.runs, ShortDateForm{}, 2026, lines).ok);
+        std::vector<std::string> categories;
+        for (const std::string& l : lines)
+            if (l.rfind("CATEGORY-", 0) == 0)
+                categories.push_back(l.substr(9));
+        EXPECT_EQ(categories, k.lines) << k.pre;
+        EXPECT_EQ(lines[1], k.phone ? "CONTEST: ARRL-SS-SSB" : "CONTEST: ARRL-SS-CW");
+    }
+}
+
+TEST(Cabrillo3, FileNamesAndUnreadableStamps) {
+    const std::pair<const char*, const char*> names[] = {
+        {"K6XX", "K6XX.log"},
+        {"N6TW/7", "N6TW-7.log"},
+        {"VE3/K1AA/P", "VE3-K1AA-P.log"},
+        {"../X", "---X.log"},
+        {"", ""},
+    };
+    for (const auto& [call, name] : names)
+        EXPECT_EQ(cabrillo3FileName(call), name) << call;
+
+    Contest c;
+    c.state.ContactLog[2].Time = "9:6x";
+    std::vector<std::string> lines{"old"};
+    const ReportResult r = cabrillo3Lines(c.state, c.details, c.runs, ShortDateForm{}, 2026, lines);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, "Contact 2 has a date or time that cannot be read (\"11/8/2026 9:6x\"); "
+                       "correct it and write the Cabrillo file again.");
+    EXPECT_EQ(lines, std::vector<std::string>{"old"});
+}
