@@ -1,4 +1,6 @@
 #include "reports/Cabrillo3.h"
+#include "reports/AsciiLog.h"
+#include "reports/SummarySheet.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -161,4 +163,40 @@ TEST(Cabrillo3, FileNamesAndUnreadableStamps) {
     EXPECT_EQ(r.error, "Contact 2 has a date or time that cannot be read (\"11/8/2026 9:6x\"); "
                        "correct it and write the Cabrillo file again.");
     EXPECT_EQ(lines, std::vector<std::string>{"old"});
+}
+
+TEST(TodaysSections, TheOtherOutputsCountAndListThem) {
+    Contest c;
+    sectionRecount(c.state);
+    EXPECT_EQ(c.state.SecWorked, 4);
+    const auto lines = summarySheetLines(c.state, c.details);
+    const auto after = [&lines](const std::string& heading) {
+        for (std::size_t i = 0; i + 1 < lines.size(); ++i)
+            if (lines[i] == heading)
+                return lines[i + 1];
+        return std::string("missing");
+    };
+    EXPECT_EQ(after("Sections worked:"), " CT GH PE TER");
+    const std::string notWorked = after("Sections not worked:");
+    EXPECT_EQ(notWorked.substr(0, 8), " EMA ME ");
+    EXPECT_EQ(notWorked.find(" MAR"), std::string::npos);
+
+    // New-section markers of the traditional log follow the list as well.
+    std::vector<Contact> contacts;
+    for (int i = 1; i <= c.state.RecCount; ++i)
+        contacts.push_back(c.state.ContactLog[i]);
+    const struct {
+        const SectionList* list;
+        std::vector<std::string> markers;
+    } cases[] = {
+        {&Sections85, {"  New! 1", "  New! 2", "  New! 3", " New! 4"}},
+        {&Sections79, {"  New! 1", "", "", ""}},
+    };
+    for (const auto& k : cases) {
+        const AsciiLogListing l = mergeAsciiLog({contacts, {}}, *k.list);
+        std::vector<std::string> markers;
+        for (const AsciiLogEntry& e : l.entries)
+            markers.push_back(e.marker);
+        EXPECT_EQ(markers, k.markers) << k.list->rows;
+    }
 }
