@@ -1,7 +1,7 @@
 #pragma once
 // "nssect.txt": which section list the contest in this folder uses. The file exists
-// only while today's 85-section list is chosen; without it the folder is exactly what
-// the traditional program reads and writes, and the 79-row list is used.
+// only while today's 85-section list is chosen; without it the 79-row list is used and
+// the folder holds nothing but the three traditional files, unchanged in form.
 
 #include "core/FileOps.h"
 #include "core/SectionTable.h"
