@@ -187,6 +187,12 @@ public:
 
 } // namespace
 
+// The application's focus signal must not reach the window while its base classes
+// destroy the controls: by then it is no longer a Form2.
+Form2::~Form2() {
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 Form2::Form2(const ContestState& state, PlatformPort& port, ShortDateForm dateForm,
              int referenceYear, QWidget* parent)
     : QDialog(parent), logic_(state, port, dateForm, referenceYear) {

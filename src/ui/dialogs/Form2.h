@@ -19,6 +19,7 @@ class Form2 : public QDialog {
 public:
     Form2(const ContestState& state, PlatformPort& port, ShortDateForm dateForm, int referenceYear,
           QWidget* parent = nullptr);
+    ~Form2() override;
 
     static constexpr UnitRect DesignRect{0, 0, 9615, 6675};
 

@@ -58,6 +58,12 @@ QLabel* warning(Design& design, QWidget* parent, const char* name, const char* c
 
 } // namespace
 
+// The application's focus signal must not reach the dialog while its base classes
+// destroy the boxes: by then it is no longer a frmEditCon.
+frmEditCon::~frmEditCon() {
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 frmEditCon::frmEditCon(ContestState& state, PlatformPort& port, ShortDateForm dateForm,
                        int referenceYear, QWidget* parent)
     : QDialog(parent), logic_(state, port, dateForm, referenceYear) {

@@ -23,6 +23,7 @@ class frmEditCon : public QDialog {
 public:
     frmEditCon(ContestState& state, PlatformPort& port, ShortDateForm dateForm, int referenceYear,
                QWidget* parent = nullptr);
+    ~frmEditCon() override;
 
     static constexpr UnitRect DesignRect{0, 0, 5760, 5520};
 

@@ -99,7 +99,11 @@ Form1::Form1(ContestState& state, const Clock& clock, ShortDateForm dateForm, Pl
     surface_->onResized = [this] { relayout(); };
 }
 
-Form1::~Form1() = default;
+// The application's focus signal must not reach this window while its base classes
+// destroy the children: by then it is no longer a Form1.
+Form1::~Form1() {
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void Form1::bindLabel(QLabel* label, const ControlSpec& control) {
     static const std::map<std::string, LabelModel Form1Model::*> bound = {
