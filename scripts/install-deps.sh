@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick poppler-utils
     clang-format fonts-dejavu-core fonts-dejavu-extra
+    clang libclang-rt-14-dev
 )
 
 sudo=""
