@@ -1,10 +1,11 @@
-// The four report files written from a full generated log: the ASCII log (reading both
-// inputs, merging and writing), the dupe sheet, the summary sheet and Cabrillo.
+// The report files written from a full generated log: the ASCII log (reading both
+// inputs, merging and writing), the dupe sheet, the summary sheet and both Cabrillo files.
 
 #include "core/LogFile.h"
 #include "core/OnOffFile.h"
 #include "reports/AsciiLog.h"
 #include "reports/Cabrillo.h"
+#include "reports/Cabrillo3.h"
 #include "reports/DupeSheet.h"
 #include "reports/SummarySheet.h"
 #include "support/TempDir.h"
@@ -79,9 +80,18 @@ void BM_Cabrillo(benchmark::State& st) {
     });
 }
 
+// As the summary window does it: the journal read into clock runs, then the file.
+void BM_Cabrillo3(benchmark::State& st) {
+    report(st, [](const ContestState& s) {
+        const auto runs = clockRuns(readOnOff(OnOffFileName).records, ShortDateForm{}, 2026);
+        return writeCabrillo3("W1AW.log", s, {}, runs, ShortDateForm{}, 2026);
+    });
+}
+
 } // namespace
 
 BENCHMARK(BM_AsciiLog)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DupeSheet)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SummarySheet)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Cabrillo)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Cabrillo3)->Unit(benchmark::kMillisecond);
