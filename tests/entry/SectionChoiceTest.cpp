@@ -78,6 +78,8 @@ TEST(SectionChoice, TheChoiceIsKeptInTheFolderAndTheGridFollowsIt) {
     EXPECT_EQ(h.model.Label10[1].fore, colours::Worked);
     h.logic.Label10_Click(82);
     EXPECT_EQ(h.model.txtSec.text, "PE");
+    h.logic.Label10_MouseMove(82);
+    EXPECT_EQ(h.model.lblDupe.caption.substr(0, 33), "  Prince Edward Island    Total =");
 
     // A new start in the same folder reads the choice back.
     LogicHarness again;
@@ -95,7 +97,6 @@ TEST(SectionChoice, TheChoiceIsKeptInTheFolderAndTheGridFollowsIt) {
 }
 
 TEST(SectionChoice, ATraditionalFolderReadsAndWritesBackByteForByte) {
-    TempDir outer; // keeps the files out of the harness's own folder until it starts
     const std::string log =
         "\"1\",\"5\",\"A\",\"VE1AA\",\"85\",\"MAR\",\"11/7/2026\",\"21:00:05\",\"40\"\r\n"
         "\"2\",\"6\",\"B\",\"K1XX\",\"85\",\"CT\",\"11/7/2026\",\"21:01:05\",\"40\"\r\n";
