@@ -5,8 +5,24 @@
 
 namespace vantor {
 
+namespace {
+
+// The end of a run whose stop was lost: its last contact before the limit.
+std::int64_t lostStop(const ClockRun& run, std::int64_t before,
+                      const std::vector<std::int64_t>& stamps) {
+    std::int64_t end = run.start;
+    for (const std::int64_t s : stamps) {
+        if (s > end && s < before)
+            end = s;
+    }
+    return end;
+}
+
+} // namespace
+
 std::vector<ClockRun> clockRuns(const std::vector<OnOffRecord>& journal, const ShortDateForm& form,
-                                int referenceYear) {
+                                int referenceYear, const std::vector<std::int64_t>& contactStamps,
+                                bool clockRunning) {
     std::vector<ClockRun> runs;
     for (const OnOffRecord& r : journal) {
         const auto at = parseStamp(form, r.date, r.time, referenceYear);
@@ -15,13 +31,27 @@ std::vector<ClockRun> clockRuns(const std::vector<OnOffRecord>& journal, const S
         const bool open = !runs.empty() && !runs.back().end;
         if (r.flag == 1) {
             if (open)
-                runs.back().end = std::max(*at, runs.back().start);
+                runs.back().end =
+                    lostStop(runs.back(), std::max(*at, runs.back().start), contactStamps);
             runs.push_back({*at, std::nullopt});
         } else if (r.flag == 0 && open) {
             runs.back().end = std::max(*at, runs.back().start);
         }
     }
+    if (!clockRunning && !runs.empty() && !runs.back().end)
+        runs.back().end = lostStop(runs.back(), INT64_MAX, contactStamps);
     return runs;
+}
+
+std::vector<std::int64_t> contactStamps(const ContestState& state, const ShortDateForm& form,
+                                        int referenceYear) {
+    std::vector<std::int64_t> stamps;
+    for (int i = 1; i <= state.RecCount; ++i) {
+        const Contact& c = state.ContactLog[i];
+        if (const auto at = parseStamp(form, c.Date, c.Time, referenceYear))
+            stamps.push_back(*at);
+    }
+    return stamps;
 }
 
 namespace {

@@ -3,6 +3,7 @@
 // a time off counts as such only when it lasts 30 minutes or more; a shorter pause is
 // operating time. Everything here works on UTC seconds read from the on/off journal.
 
+#include "core/ContestState.h"
 #include "core/DateTime.h"
 #include "core/OnOffFile.h"
 
@@ -28,12 +29,21 @@ struct TimeOff {
     bool operator==(const TimeOff&) const = default;
 };
 
-// The runs of the journal in order. A stop without a start is ignored; a start while
-// a run is open (its stop was lost, say by a power cut) closes that run at the new
-// start, so the unknown time counts as operating time rather than as time off.
-// Records whose date or time cannot be read are skipped.
+// The runs of the journal in order. A stop without a start is ignored. A run whose
+// stop was lost (the program was killed, the power failed) ends at the last contact
+// logged in it, or at its own start when it holds none: that much is known to have
+// been operated, while the hours until the program ran again are not. Such a run is
+// one followed by another start, or the last run when the clock is not running now.
+// Records whose date or time cannot be read are skipped. contactStamps are the UTC
+// stamps of the logged contacts, in any order.
 std::vector<ClockRun> clockRuns(const std::vector<OnOffRecord>& journal, const ShortDateForm& form,
-                                int referenceYear);
+                                int referenceYear,
+                                const std::vector<std::int64_t>& contactStamps = {},
+                                bool clockRunning = true);
+
+// The UTC stamps of records 1..RecCount that can be read.
+std::vector<std::int64_t> contactStamps(const ContestState& state, const ShortDateForm& form,
+                                        int referenceYear);
 
 // Operating time by the rule up to now: every run (an open one up to now) plus every
 // pause between runs shorter than 30 minutes.

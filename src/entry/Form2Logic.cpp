@@ -207,7 +207,8 @@ void Form2Logic::Command4_Click() {
             tell("The Cabrillo 3.0 file needs your call: enter it in Setup.");
             return;
         }
-        const auto runs = clockRuns(readOnOff(OnOffFileName).records, dateForm_, referenceYear_);
+        const auto runs = clockRuns(readOnOff(OnOffFileName).records, dateForm_, referenceYear_,
+                                    contactStamps(s_, dateForm_, referenceYear_), s_.LoggedOn == 1);
         const ReportResult r3 =
             writeCabrillo3(name, s_, details(), runs, dateForm_, referenceYear_);
         if (!r3.ok) {

@@ -70,7 +70,8 @@ void Form1Logic::Timer2_Timer() {
 
 void Form1Logic::loadClockRuns() {
     const int year = toCivil(utcNowSeconds()).date.year;
-    runs_ = clockRuns(readOnOff(files_.onOff).records, dateForm_, year);
+    runs_ = clockRuns(readOnOff(files_.onOff).records, dateForm_, year,
+                      contactStamps(s_, dateForm_, year), s_.LoggedOn == 1);
     showTimeLeft(utcNowSeconds());
 }
 

@@ -48,11 +48,11 @@ TEST(OperatingRule, ShortPausesCountAndLongOnesAreTimesOff) {
          {{at(22), at(22, 30)}},
          std::nullopt},
         {"open run counts up to now", {rec(1, 21)}, at(21, 1, 40), 100, {}, at(45)},
-        {"stop without start ignored, lost stop closed by the next start",
+        {"stop without start ignored; a lost stop without contacts ends at its start",
          {rec(0, 20), rec(1, 21), rec(1, 22), rec(0, 23)},
          at(30),
-         7200,
-         {},
+         3600,
+         {{at(21), at(22)}},
          std::nullopt},
         {"a run of 25 hours reaches the limit after 24",
          {rec(1, 0), rec(0, 25)},
@@ -79,4 +79,17 @@ TEST(OperatingRule, ShortPausesCountAndLongOnesAreTimesOff) {
         EXPECT_EQ(timesOff(runs), c.offs) << c.what;
         EXPECT_EQ(limitReachedAt(runs), c.limit) << c.what;
     }
+}
+
+TEST(OperatingRule, ARunWhoseStopWasLostEndsAtItsLastContact) {
+    const std::vector<std::int64_t> stamps = {at(23, 30), at(21, 40), at(22, 10)};
+    // Another start follows: the run ends at its last contact before that start.
+    auto runs = clockRuns({rec(1, 21), rec(1, 23), rec(0, 24)}, ShortDateForm{}, 2026, stamps);
+    EXPECT_EQ(runs, (std::vector<ClockRun>{{at(21), at(22, 10)}, {at(23), at(24)}}));
+    EXPECT_EQ(timesOff(runs), (std::vector<TimeOff>{{at(22, 10), at(23)}}));
+    // The last run is open: still going while the clock runs, ended when it does not.
+    runs = clockRuns({rec(1, 21)}, ShortDateForm{}, 2026, stamps, true);
+    EXPECT_EQ(countedSeconds(runs, at(25)), 4 * 3600);
+    runs = clockRuns({rec(1, 21)}, ShortDateForm{}, 2026, stamps, false);
+    EXPECT_EQ(countedSeconds(runs, at(25)), 2 * 3600 + 30 * 60);
 }
