@@ -80,10 +80,11 @@ TEST(DiskFaults, TheCommitAcknowledgesOnlyWhatIsOnDisk) {
         }
         EXPECT_EQ(h.state.RecCount, c.stored ? 1 : 0) << c.faults;
         EXPECT_EQ(h.fields(), c.stored ? "||||" : "1|A|W1AW|85|CT") << c.faults;
-        if (!c.stored)
+        if (!c.stored) {
             EXPECT_EQ(
                 h.model.lblDialog.caption.rfind("NOT LOGGED: log.txt could not be written", 0), 0u)
                 << c.faults;
+        }
         // Enter again once the disk is sound: the contact is on disk exactly once.
         h.type("\n");
         const std::string log = readFile("log.txt");

@@ -215,9 +215,11 @@ TEST(Startup, AFailedLoadSaysWhatIsWrongBeforeTheProgramEnds) {
         const ShownBox& box = h.port.boxes.back();
         EXPECT_EQ(box.title, "File Error") << c.name;
         EXPECT_EQ(box.text.substr(0, c.expected.size()), c.expected) << c.name;
-        if (c.expected != FileErrorText)
+        if (c.expected != FileErrorText) {
             EXPECT_NE(box.text.find(h.dir.path().string()), std::string::npos) << c.name;
-        if (std::string(c.name) == "too many")
+        }
+        if (std::string(c.name) == "too many") {
             EXPECT_NE(box.text.find("more than the 11000 contacts"), std::string::npos);
+        }
     }
 }
