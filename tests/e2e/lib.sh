@@ -105,3 +105,44 @@ expect_lines() {
         [[ "$line" =~ ^${pattern}$ ]] || fail "$file line $n: '$line' does not match '$pattern'"
     done
 }
+
+# Waits until the file exists and is not empty.
+wait_for_file() {
+    local i
+    for i in $(seq 1 $((E2E_TIMEOUT * 10))); do
+        [ -s "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "$1 was not written"
+}
+
+# Printouts must go to PDF files: with a default printer the test would print pages.
+skip_with_printer() {
+    if command -v lpstat >/dev/null && lpstat -d 2>/dev/null | grep -q 'system default destination'; then
+        echo "SKIP: a default printer would print real pages"
+        exit 77
+    fi
+}
+
+# A first start in the empty folder: W1AW, precedence A, check 85, CT, no hours from
+# UTC, then a new contest; ends with the main window focused.
+start_new_contest() {
+    focus_program_window >/dev/null
+    press Return
+    focus_window "Amateur Station I.D." >/dev/null
+    type_text "w1aw"
+    press Tab
+    type_text "a"
+    press Tab
+    type_text "85"
+    press Tab
+    type_text "ct"
+    press Tab
+    type_text "0"
+    press Return
+    focus_window "Open existing log?" >/dev/null
+    press n
+    focus_window "Start new contest?" >/dev/null
+    press y
+    focus_window "Vantor 2.5"
+}

@@ -5,41 +5,11 @@
 source "$(dirname "$0")/lib.sh"
 
 begin_test "$1"
-if command -v lpstat >/dev/null && lpstat -d 2>/dev/null | grep -q 'system default destination'; then
-    echo "SKIP: a default printer would print real pages"
-    exit 77
-fi
-
-wait_for_file() {
-    local i
-    for i in $(seq 1 $((E2E_TIMEOUT * 10))); do
-        [ -s "$1" ] && return 0
-        sleep 0.1
-    done
-    fail "$1 was not written"
-}
+skip_with_printer
 
 start_x 1024x768
 start_program "$BINARY"
-focus_program_window >/dev/null
-press Return
-focus_window "Amateur Station I.D." >/dev/null
-type_text "w1aw"
-press Tab
-type_text "a"
-press Tab
-type_text "85"
-press Tab
-type_text "ct"
-press Tab
-type_text "0"
-press Return
-focus_window "Open existing log?" >/dev/null
-press n
-focus_window "Start new contest?" >/dev/null
-press y
-
-focus_window "Vantor 2.5" >/dev/null
+start_new_contest >/dev/null
 type_text "5bk9xyz72il"
 press Return
 type_text "17an1aa61ct"
@@ -90,16 +60,14 @@ focus_window "Vantor 2.5" >/dev/null
 press alt+f Up Return
 wait_for_exit
 
-grep -qx $'ARRL NOVEMBER SWEEPSTAKES CW CONTEST\r' ASCIISum.txt || fail "summary title"
+# The typed entries in their places.
 for line in "Call Used: W1AW    ARRL Section: CT    License Class: Other" \
-    "from call used:     License Class: " \
     " X Single Operator" \
     "Scoring: 4 QSO points X 2 sections = 8 claimed score" \
     "Club participation? Yes" \
     "ARRL Affiliated Club: Newington ARC" \
     "Rigs: IC-7300" \
     "Antennas: Dipole" \
-    "Internet: SSCW@arrl.org" \
     "Name:          Hiram Maxim     Call:W1AW" \
     "Address:       225 Main St" \
     "               Newington CT" \

@@ -7,15 +7,6 @@ source "$(dirname "$0")/lib.sh"
 
 begin_test "$1"
 
-wait_for_file() {
-    local i
-    for i in $(seq 1 $((E2E_TIMEOUT * 10))); do
-        [ -s "$1" ] && return 0
-        sleep 0.1
-    done
-    fail "$1 was not written"
-}
-
 # Pixels of the worked colour (pure blue) in a rectangle of the screen.
 blue_pixels() {
     import -window root -crop "$1" -depth 8 txt:- | grep -c '#0000FF' || true
@@ -38,25 +29,7 @@ wait_for_blue() {
 
 start_x 1024x768
 start_program "$BINARY"
-focus_program_window >/dev/null
-press Return
-focus_window "Amateur Station I.D." >/dev/null
-type_text "w1aw"
-press Tab
-type_text "a"
-press Tab
-type_text "85"
-press Tab
-type_text "ct"
-press Tab
-type_text "0"
-press Return
-focus_window "Open existing log?" >/dev/null
-press n
-focus_window "Start new contest?" >/dev/null
-press y
-
-focus_window "Vantor 2.5" >/dev/null
+start_new_contest >/dev/null
 # A right click on the "Sections Worked" heading opens the menu of section lists; Up
 # picks its last item, "85 sections (today)".
 xdotool mousemove 520 320 click 3

@@ -1,7 +1,6 @@
 #include "entry/Form2Logic.h"
 
 #include "core/LogFile.h"
-#include "support/FakePort.h"
 #include "support/FakePrinter.h"
 #include "support/TempDir.h"
 
@@ -20,34 +19,11 @@ namespace {
 const std::string WarningTitle =
     "This traditional log submission format may not be valid after 1999!";
 
-// The platform with the summary sheet's print jobs scripted.
-struct SummaryPort : FakePort {
-    using FakePort::FakePort;
-    PrintRecord record;
-    enum class Job { None, Printer, Pdf, FailsAtEnd } job = Job::Printer;
-    std::vector<std::string> jobs;
-
-    std::unique_ptr<PrinterPort> startPrintJob(const std::string& pdfName) override {
-        jobs.push_back(pdfName);
-        switch (job) {
-        case Job::None:
-            return nullptr;
-        case Job::Printer:
-            return std::make_unique<FakePrinter>(record);
-        case Job::Pdf:
-            return std::make_unique<FakePrinter>(record, pdfName);
-        case Job::FailsAtEnd:
-            break;
-        }
-        return std::make_unique<FakePrinter>(record, "", true);
-    }
-};
-
 struct Form2Fixture : ::testing::Test {
     TempDir dir;
     ContestState state;
     FakeClock clock{0};
-    SummaryPort port{clock};
+    PrintingPort port{clock};
     Form2Logic logic{state, port, ShortDateForm{}, 2026};
 
     Form2Fixture() {
@@ -205,7 +181,7 @@ TEST_F(Form2Fixture, WritingTheCabrilloFile) {
 }
 
 TEST_F(Form2Fixture, PrintingTheSummarySheet) {
-    using Job = SummaryPort::Job;
+    using Job = PrintingPort::Job;
     struct Case {
         Job job;
         std::vector<std::string> titles;
@@ -220,7 +196,7 @@ TEST_F(Form2Fixture, PrintingTheSummarySheet) {
          "No printer: the summary sheet was printed to SummarySheet.pdf.",
          true,
          C::Command3},
-        {Job::FailsAtEnd,
+        {Job::Failing,
          {WarningTitle, "Vantor"},
          "The summary sheet could not be printed: the printer is out of paper",
          false,
@@ -237,7 +213,7 @@ TEST_F(Form2Fixture, PrintingTheSummarySheet) {
         port.job = c.job;
         logic.model.focus = C::Text2;
         logic.Command2_Click();
-        EXPECT_EQ(port.jobs.back(), "SummarySheet.pdf");
+        EXPECT_EQ(port.requested.back(), "SummarySheet.pdf");
         EXPECT_EQ(titles(), c.titles);
         if (!c.lastText.empty())
             EXPECT_EQ(port.boxes.back().text, c.lastText);

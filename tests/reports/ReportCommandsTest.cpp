@@ -7,37 +7,11 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <memory>
 
 using namespace vantor;
 using namespace vantor::test;
 
 namespace {
-
-// The scripted platform with a printer: a real one, none (the pages go to the PDF
-// named by the command), one that fails at the end, or no job at all.
-class PrintingPort : public FakePort {
-public:
-    using FakePort::FakePort;
-    enum class Job { Printer, Pdf, Failing, None } job = Job::Printer;
-    PrintRecord record;
-    std::vector<std::string> requested;
-
-    std::unique_ptr<PrinterPort> startPrintJob(const std::string& pdfName) override {
-        requested.push_back(pdfName);
-        switch (job) {
-        case Job::Printer:
-            return std::make_unique<FakePrinter>(record);
-        case Job::Pdf:
-            return std::make_unique<FakePrinter>(record, pdfName);
-        case Job::Failing:
-            return std::make_unique<FakePrinter>(record, "", true);
-        case Job::None:
-            break;
-        }
-        return nullptr;
-    }
-};
 
 const char* const WarningTitle =
     "This traditional log submission format may not be valid after 1999!";

@@ -4,7 +4,9 @@
 // fields as text lines page by page. It can be told to fail when the job ends.
 
 #include "reports/PrinterPort.h"
+#include "support/FakePort.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -71,6 +73,23 @@ private:
     std::string destination_;
     bool failAtEnd_;
     bool failed_ = false;
+};
+
+// The scripted platform with a printer: a real one, none (the pages go to the PDF
+// named by the command), one that fails at the end, or no job at all.
+struct PrintingPort : FakePort {
+    using FakePort::FakePort;
+    enum class Job { Printer, Pdf, Failing, None } job = Job::Printer;
+    PrintRecord record;
+    std::vector<std::string> requested; // the PDF names the commands asked for
+
+    std::unique_ptr<PrinterPort> startPrintJob(const std::string& pdfName) override {
+        requested.push_back(pdfName);
+        if (job == Job::None)
+            return nullptr;
+        return std::make_unique<FakePrinter>(record, job == Job::Pdf ? pdfName : "",
+                                             job == Job::Failing);
+    }
 };
 
 } // namespace vantor::test

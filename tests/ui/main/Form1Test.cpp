@@ -264,7 +264,6 @@ TEST_F(Form1Window, TheGridFollowsTheChosenSectionList) {
     EXPECT_FALSE(action("mnuSections85")->isChecked());
     action("mnuSections85")->trigger();
     EXPECT_TRUE(action("mnuSections85")->isChecked());
-    EXPECT_EQ(readFile("nssect.txt"), "85\r\n");
     EXPECT_EQ(cellsShown(), 85);
     EXPECT_EQ(text("Label10_82"), "PE");
     EXPECT_EQ(find<QLabel>("Label10_85")->toolTip(), "Territories");
@@ -299,5 +298,4 @@ TEST_F(Form1Window, TheGridFollowsTheChosenSectionList) {
     action("mnuSections79")->trigger();
     EXPECT_EQ(cellsShown(), 79);
     EXPECT_EQ(text("Label10_79"), "NWT");
-    EXPECT_FALSE(fileExists("nssect.txt"));
 }
