@@ -168,15 +168,20 @@ TEST_F(Form2Fixture, WritingTheCabrilloFile) {
     EXPECT_NE(cab.find("CATEGORY: SINGLE-OP ALL LOW\r\n"), std::string::npos);
     EXPECT_NE(cab.find("QSO: 7000  CW  2026-11-07 2105 W1AW"), std::string::npos);
     EXPECT_EQ(logic.model.focus, C::Command3);
+    EXPECT_FALSE(fileExists("W1AW.log")); // Cabrillo 3.0 only for today's sections
+    state.Sections = &Sections85;
+    logic.Command4_Click();
+    EXPECT_EQ(readFile("W1AW.log").substr(0, 19), "START-OF-LOG: 3.0\r\n");
 
     // A stamp that reads as no date: nothing is written and the operator hears why.
     std::filesystem::remove("ASCIICab.txt");
+    std::filesystem::remove("W1AW.log");
     addContact("7th Nov");
     logic.model.focus = C::Text11;
     logic.Command4_Click();
     ASSERT_EQ(titles(), std::vector<std::string>{"Vantor"});
     EXPECT_NE(port.boxes[0].text.find("Contact 2"), std::string::npos);
-    EXPECT_FALSE(fileExists("ASCIICab.txt"));
+    EXPECT_FALSE(fileExists("ASCIICab.txt") || fileExists("W1AW.log"));
     EXPECT_EQ(logic.model.focus, C::Text11);
 }
 

@@ -1,4 +1,3 @@
-#include "entry/Form2Logic.h"
 #include "support/LogicHarness.h"
 
 #include <gtest/gtest.h>
@@ -49,22 +48,4 @@ TEST(TimeLeft, ShownAndWarnedAsThe24HoursRunOutWhileLoggingGoesOn) {
     h.clock.advanceMs(600000);
     h.logic.cmdLogOn_Click();
     EXPECT_EQ(h.model.lbltimeleft.caption, "00:00:00");
-}
-
-TEST(TodayContest, TheSummaryWindowWritesCabrillo3OnlyForTodaysSections) {
-    for (const SectionList* list : {&Sections79, &Sections85}) {
-        TempDir dir;
-        ContestState state;
-        state.Sections = list;
-        state.StationInfo = {"N6TW/7", "A", "85", "AZ", 0, ModeCW, 0};
-        FakeClock clock;
-        FakePort port{clock};
-        Form2Logic form(state, port, ShortDateForm{}, 2026);
-        form.Form_Load();
-        form.Command4_Click();
-        EXPECT_TRUE(fileExists("ASCIICab.txt"));
-        EXPECT_EQ(fileExists("N6TW-7.log"), list == &Sections85) << list->rows;
-        EXPECT_EQ(readFile("N6TW-7.log").substr(0, 19),
-                  list == &Sections85 ? "START-OF-LOG: 3.0\r\n" : "");
-    }
 }
