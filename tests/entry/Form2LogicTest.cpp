@@ -220,8 +220,9 @@ TEST_F(Form2Fixture, PrintingTheSummarySheet) {
         logic.Command2_Click();
         EXPECT_EQ(port.requested.back(), "SummarySheet.pdf");
         EXPECT_EQ(titles(), c.titles);
-        if (!c.lastText.empty())
+        if (!c.lastText.empty()) {
             EXPECT_EQ(port.boxes.back().text, c.lastText);
+        }
         EXPECT_EQ(port.record.ended, c.printed);
         EXPECT_EQ(logic.model.focus, c.focus);
     }

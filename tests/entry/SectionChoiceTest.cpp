@@ -50,8 +50,9 @@ TEST(SectionChoice, CommitAcceptsExactlyTheChosenListsSections) {
             enter(h, call.c_str(), c.sec);
             n += accepted ? 1 : 0;
             EXPECT_EQ(h.state.RecCount, n) << c.sec << " today=" << today;
-            if (!accepted)
+            if (!accepted) {
                 EXPECT_EQ(h.model.lblDialog.caption, "Invalid Section") << c.sec;
+            }
             h.logic.cmdClear_Click();
         }
         EXPECT_EQ(h.model.lblsectogo.caption, today ? "80" : "75");

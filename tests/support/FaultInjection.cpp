@@ -57,17 +57,17 @@ template <typename F> F real(const char* name) {
 }
 
 __attribute__((constructor)) void armFromEnvironment() {
-    if (const char* spec = std::getenv("VANTOR_FAULTS"))
-        vantor_faults_arm(spec);
+    if (const char* plan = std::getenv("VANTOR_FAULTS"))
+        vantor_faults_arm(plan);
 }
 
 } // namespace
 
 extern "C" {
 
-void vantor_faults_arm(const char* spec) {
+void vantor_faults_arm(const char* plan) {
     faults().clear();
-    std::string rest = spec ? spec : "";
+    std::string rest = plan ? plan : "";
     while (!rest.empty()) {
         const auto end = rest.find(';');
         const std::string one = rest.substr(0, end);

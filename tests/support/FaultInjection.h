@@ -11,7 +11,7 @@
 
 extern "C" {
 // Replaces every armed fault; null or "" disarms them all.
-void vantor_faults_arm(const char* spec);
+void vantor_faults_arm(const char* plan);
 }
 
 namespace vantor::test {
@@ -19,7 +19,7 @@ namespace vantor::test {
 // Arms faults for one scope of a test.
 class ArmedFaults {
 public:
-    explicit ArmedFaults(const char* spec) { vantor_faults_arm(spec); }
+    explicit ArmedFaults(const char* plan) { vantor_faults_arm(plan); }
     ~ArmedFaults() { vantor_faults_arm(nullptr); }
     ArmedFaults(const ArmedFaults&) = delete;
     ArmedFaults& operator=(const ArmedFaults&) = delete;

@@ -284,10 +284,7 @@ void Form1::buildMenus() {
                              std::function<void()> action) {
         QAction* a = menu->addAction(QString::fromLatin1(caption));
         a->setObjectName(QString::fromLatin1(name));
-        if (action)
-            connect(a, &QAction::triggered, this, [this, action] { forward(action); });
-        else
-            a->setEnabled(false); // the reports are not part of this version yet
+        connect(a, &QAction::triggered, this, [this, action] { forward(action); });
         return a;
     };
 
