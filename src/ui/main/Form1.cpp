@@ -318,9 +318,9 @@ void Form1::buildMenus() {
     connect(setup, &QAction::triggered, this,
             [this] { forward([this] { logic_.mnuSetup_Click(); }); });
 
-    // The section list is chosen from the grid itself: a right click on its heading,
-    // a group heading or a cell opens this menu.
-    auto* sections = new QMenu(this);
+    // The section list is chosen from its own menu, which a right click on the grid's
+    // heading, a group heading or a cell also opens.
+    auto* sections = new QMenu("Sect&ions", this);
     sections->setObjectName("mnuSections");
     sections79_ = item(sections, "mnuSections79", "79 sections (traditional)",
                        [this] { logic_.chooseSections(Sections79); });
@@ -353,6 +353,8 @@ void Form1::buildMenus() {
     }
     band->addSeparator()->setObjectName("sep1");
     item(band, "mnuStats", "Statistics", [this] { logic_.mnuStats_Click(); });
+
+    bar->addMenu(sections);
 
     QAction* help = bar->addAction("&Help");
     help->setObjectName("mnuHelp");

@@ -300,7 +300,7 @@ std::vector<ControlSpec> buildControls() {
          Small,
          L::WhiteOnBlue,
          "  Sections Worked",
-         "Right-click the grid to choose the 79 traditional or the 85 sections of today",
+         "The Sections menu, or a right click here, chooses 79 traditional or 85 sections",
          true},
     };
 }

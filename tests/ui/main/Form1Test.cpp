@@ -164,7 +164,7 @@ TEST_F(Form1Window, MenuBarCaptionsAndItems) {
     QStringList menus;
     for (QAction* a : form->menuBar()->actions())
         menus << a->text();
-    EXPECT_EQ(menus, QStringList({"&File", "&TabOrder", "&Setup", "&Band", "&Help"}));
+    EXPECT_EQ(menus, QStringList({"&File", "&TabOrder", "&Setup", "&Band", "Sect&ions", "&Help"}));
 
     const auto itemsOf = [this](const char* menu) {
         QStringList items;
