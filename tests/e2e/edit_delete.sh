@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Correcting a continued log with the keyboard: the second row of the recent-contacts
 # list is edited (its section becomes NNY), the newest row is deleted, and after a
-# restart the log holds the two corrected lines, loads as two contacts and the next
-# contact takes the deleted record's serial number again.
+# restart the log holds the two corrected lines, loads as two contacts with their
+# sections and score, and the next contact takes the deleted record's serial number
+# again.
 #   edit_delete.sh PATH-TO-vantor
 source "$(dirname "$0")/lib.sh"
 
@@ -75,6 +76,15 @@ wait_for_exit
 
 continue_contest
 wait_for_load 2
+# The scoreboard of the reloaded log, as the dupe sheet's totals line gives it: two
+# contacts, two sections (CT and NNY), score 8.
+press alt+f Down Down Right Down Down Down Down Return # Write ASCII Dupe File
+focus_window "traditional log submission format may not be valid" >/dev/null
+press Return
+focus_window "Vantor 2.5" >/dev/null
+wait_for_file ASCIIDup.txt
+printf 'W1AW\r\nK2XX\r\n\r\nTotal Contacts 2    Total Sections 2   Total Score 8 \r\n' >dupe.txt
+cmp -s ASCIIDup.txt dupe.txt || fail "ASCIIDup.txt after the restart: $(cat -A ASCIIDup.txt)"
 type_text "5bk9zz33wi"
 press Return
 press alt+f Up Return
