@@ -33,20 +33,6 @@ std::string_view categoryLiteral(SummaryDetails::Category c) {
     return "";
 }
 
-std::string_view powerWord(SummaryDetails::Power p) {
-    switch (p) {
-    case SummaryDetails::Power::High:
-        return "HIGH";
-    case SummaryDetails::Power::Low:
-        return "LOW";
-    case SummaryDetails::Power::QRP:
-        return "QRP";
-    case SummaryDetails::Power::None:
-        break;
-    }
-    return "";
-}
-
 std::string isoDate(const CivilDate& d) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
@@ -60,6 +46,20 @@ std::string hourMinute(int secondsOfDay) {
 }
 
 } // namespace
+
+std::string_view cabrilloPowerWord(SummaryDetails::Power p) {
+    switch (p) {
+    case SummaryDetails::Power::High:
+        return "HIGH";
+    case SummaryDetails::Power::Low:
+        return "LOW";
+    case SummaryDetails::Power::QRP:
+        return "QRP";
+    case SummaryDetails::Power::None:
+        break;
+    }
+    return "";
+}
 
 std::string_view cabrilloFrequency(std::string_view band) {
     static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> table = {{
@@ -88,7 +88,8 @@ ReportResult cabrilloLines(const ContestState& s, const SummaryDetails& d,
     text.add(std::string("CONTEST: ") + (phone ? "ARRL-SS-SSB" : "ARRL-SS-CW"));
     text.add("CALLSIGN: " + st.MyCall);
     if (d.category != SummaryDetails::Category::None)
-        text.add(std::string(categoryLiteral(d.category)) + std::string(powerWord(d.power)));
+        text.add(std::string(categoryLiteral(d.category)) +
+                 std::string(cabrilloPowerWord(d.power)));
     text.add(ReportLine("CLAIMED-SCORE: ").number(score(s)));
     text.add("OPERATORS: " + (d.operators.empty() ? st.MyCall : d.operators));
     text.add("CLUB: " + d.club);

@@ -15,6 +15,8 @@ namespace vantor {
 
 // The frequency written for a band code: "1800" .. "28000"; empty for any other text.
 std::string_view cabrilloFrequency(std::string_view band);
+// "HIGH", "LOW" or "QRP" for the chosen power option; empty when none is chosen.
+std::string_view cabrilloPowerWord(SummaryDetails::Power p);
 
 // The lines of the file (no line ends). Fails, naming the record number, when a
 // contact's stored date cannot be read with form.

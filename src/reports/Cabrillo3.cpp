@@ -60,16 +60,8 @@ std::string_view assisted(Category c, std::string_view pre) {
 
 // The power option chosen; without one, the power the precedence stands for.
 std::string_view powerCategory(SummaryDetails::Power p, std::string_view pre) {
-    switch (p) {
-    case SummaryDetails::Power::High:
-        return "HIGH";
-    case SummaryDetails::Power::Low:
-        return "LOW";
-    case SummaryDetails::Power::QRP:
-        return "QRP";
-    case SummaryDetails::Power::None:
-        break;
-    }
+    if (p != SummaryDetails::Power::None)
+        return cabrilloPowerWord(p);
     if (pre == "Q")
         return "QRP";
     if (pre == "A")
