@@ -1,5 +1,7 @@
 // Vantor: the splash first; its "Continue" opens the main window.
 
+#include "app/CommandLine.h"
+#include "app/ContestFolder.h"
 #include "app/StartupTiming.h"
 #include "core/ContestState.h"
 #include "core/FolderLock.h"
@@ -13,14 +15,31 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <iostream>
 #include <memory>
 #include <unistd.h>
 
 int main(int argc, char** argv) {
     vantor::app::StartupTiming timing;
+    // Read before QApplication: --version and --help need no display.
+    const vantor::app::CommandLine options =
+        vantor::app::parseCommandLine({argv + 1, argv + argc}, vantor::app::processEnvironment());
+    if (options.action != vantor::app::CommandLine::Action::Run) {
+        (options.exitCode == 0 ? std::cout : std::cerr) << options.message;
+        return options.exitCode;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vantor");
     QApplication::setApplicationVersion("2.5");
+    if (!options.folder.empty()) {
+        const std::string problem =
+            vantor::app::enterContestFolder(options.folder, vantor::app::installedHelpFiles());
+        if (!problem.empty()) {
+            std::cerr << problem << "\n";
+            QMessageBox::critical(nullptr, "Vantor", QString::fromLocal8Bit(problem));
+            return 1;
+        }
+    }
 
     // Before any contest file is read or written: a second copy in the same folder
     // would keep its own serial numbers and duplicates and overwrite the settings.
