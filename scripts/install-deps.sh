@@ -9,6 +9,7 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick poppler-utils
     clang-format fonts-dejavu-core fonts-dejavu-extra
     clang libclang-rt-14-dev
+    dpkg-dev lintian desktop-file-utils appstream
 )
 
 sudo=""
