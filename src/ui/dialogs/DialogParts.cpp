@@ -1,6 +1,7 @@
 #include "ui/dialogs/DialogParts.h"
 
 #include <QGroupBox>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -150,6 +151,33 @@ void placeUnscaled(QWidget* window, UnitRect design, const Design& controls) {
     setFontPixels(window, DialogFontPt, 1.0);
     scaleControls(controls.controls(), {}, Factors{});
     window->setFixedSize(window->size());
+}
+
+} // namespace vantor::ui
+
+namespace vantor::ui {
+
+void scaleMessageBox(QMessageBox& box) {
+    const double fx = applicationScale();
+    if (fx <= 1.0)
+        return;
+    const int side = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    // The box wraps its text at a fixed 500 pixels and never grows past 1000: the text
+    // takes what the larger limit leaves, up to half the design screen's width grown.
+    constexpr int BoxLimit = 1000;
+    const int wrapAt = std::min(static_cast<int>(std::lround(DesignWidth / UnitsPerPixel / 2 * fx)),
+                                BoxLimit - side - 120);
+    int widest = 0;
+    for (const QString& line : box.text().split('\n'))
+        widest = std::max(widest, box.fontMetrics().horizontalAdvance(line));
+    if (auto* label = box.findChild<QLabel*>("qt_msgbox_label"))
+        label->setMinimumWidth(std::min(widest, wrapAt));
+    if (box.icon() != QMessageBox::NoIcon) {
+        const QPixmap small = box.iconPixmap();
+        if (!small.isNull())
+            box.setIconPixmap(
+                small.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
 }
 
 } // namespace vantor::ui

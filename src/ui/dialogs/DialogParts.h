@@ -12,6 +12,7 @@
 #include <set>
 #include <vector>
 
+class QMessageBox;
 class QPainter;
 
 namespace vantor::ui {
@@ -80,6 +81,9 @@ bool captionFits(const QWidget* control);
 // Our fonts run wider than the design's: a caption that would be cut gets a smaller
 // font, a pixel at a time, down to three quarters of its scaled size.
 void fitCaptions(const Design& controls);
+// A message box's icon grows with the screen as its font does (the style gives only
+// small pictures).
+void scaleMessageBox(QMessageBox& box);
 // Places a window that is not scaled: design size and fonts, centred on its screen.
 void placeUnscaled(QWidget* window, UnitRect design, const Design& controls);
 

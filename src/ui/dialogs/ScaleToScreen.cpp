@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QMessageBox>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QScreen>
@@ -89,7 +90,9 @@ public:
                            const QWidget* widget) const override {
         QSize size = QProxyStyle::sizeFromContents(type, option, contents, widget);
         // The room around a menu's caption grows with the screen as the caption does.
-        if (type == CT_MenuBarItem || type == CT_MenuItem) {
+        const bool messageButton =
+            type == CT_PushButton && widget && qobject_cast<const QMessageBox*>(widget->window());
+        if (type == CT_MenuBarItem || type == CT_MenuItem || messageButton) {
             const int padding = std::max(0, size.width() - contents.width());
             size.rwidth() += static_cast<int>(std::lround(padding * (factor_ - 1.0)));
         }
@@ -102,10 +105,17 @@ private:
 
 } // namespace
 
+namespace {
+double applied = 1.0;
+} // namespace
+
+double applicationScale() {
+    return applied;
+}
+
 void scaleApplication(double fx) {
     if (!qApp || fx <= 0)
         return;
-    static double applied = 1.0;
     static const QFont systemFont = QApplication::font();
     static QPointer<ScreenScaledStyle> style;
     if (style && std::abs(fx - applied) < 1e-6)

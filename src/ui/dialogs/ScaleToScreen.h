@@ -64,6 +64,8 @@ void setFontPixels(QWidget* widget, double points, double fx);
 // tooltips take the system font grown by fx, and the marks of option buttons and check
 // boxes and the icons of message boxes grow with it.
 void scaleApplication(double fx);
+// The fx last applied to the application (1 before any window was laid out).
+double applicationScale();
 
 // The whole rule for a dialog-like window: size and centre it, then its controls.
 void ScaleToScreen(QWidget* window, UnitRect design, double windowFontPt,
