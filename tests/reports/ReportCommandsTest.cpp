@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
 using namespace vantor;
 using namespace vantor::test;
@@ -149,10 +150,15 @@ TEST_F(ReportCommands, PrintingWithoutAPrinterSaysWhereThePagesWent) {
     port.job = PrintingPort::Job::Pdf;
     for (const Case& c : cases) {
         port.record = {};
+        // A duplicate announced just before leaves the label red; the notice is no
+        // duplicate and shows in the normal colours.
+        h.type("9aw1aw\n");
+        ASSERT_EQ(h.model.lblDialog.back, colours::Red) << c.pdf;
         (commands().*c.command)();
         EXPECT_EQ(port.requested.back(), c.pdf);
         EXPECT_TRUE(port.record.ended) << c.pdf;
         EXPECT_EQ(h.model.lblDialog.caption, c.message);
+        EXPECT_EQ(h.model.lblDialog.back, colours::Message) << c.pdf;
     }
     // The printed log carries the station's header and the three contacts.
     port.job = PrintingPort::Job::Printer;
@@ -160,4 +166,27 @@ TEST_F(ReportCommands, PrintingWithoutAPrinterSaysWhereThePagesWent) {
     commands().mnuPrntlog_Click();
     EXPECT_EQ(h.model.lblDialog.caption, " ");
     EXPECT_EQ(port.record.pages().front()[3].substr(0, 19), "    Call Used: W1AW");
+}
+
+TEST_F(ReportCommands, OnlyTheDuplicateAnnouncementStandsOnRed) {
+    struct Case {
+        const char* name;
+        std::function<void()> event;
+        Rgb back;
+    };
+    const Case cases[] = {
+        {"clock tick keeps the announcement", [&] { h.logic.Timer2_Timer(); }, colours::Red},
+        {"band change keeps it", [&] { h.logic.chooseBand("20"); }, colours::Red},
+        {"written log", [&] { commands().mnuAsciiLog_Click(); }, colours::Message},
+        {"clock stopped", [&] { h.logic.cmdLogOn_Click(); }, colours::Message},
+        {"a second duplicate", [&] { h.type("9aw1aw\n"); }, colours::Red},
+    };
+    for (const Case& c : cases) {
+        h.type("9aw1aw\n");
+        ASSERT_EQ(h.model.lblDialog.back, colours::Red) << c.name;
+        c.event();
+        EXPECT_EQ(h.model.lblDialog.back, c.back) << c.name;
+        h.clock.advanceMs(4000);
+        h.logic.cmdClear_Click();
+    }
 }

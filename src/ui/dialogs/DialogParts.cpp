@@ -1,6 +1,14 @@
 #include "ui/dialogs/DialogParts.h"
 
+#include <QGroupBox>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <algorithm>
 
 namespace vantor::ui {
 
@@ -50,7 +58,86 @@ void layOutWindow(QWidget* window, UnitRect design, const Design& controls,
                   const std::set<Kind>& kinds, double raisedBy) {
     releaseSize(window);
     ScaleToScreen(window, design, DialogFontPt, controls.controls(), kinds, raisedBy);
+    fitCaptions(controls);
     window->setFixedSize(window->size());
+}
+
+void layOutWindow(QWidget* window, UnitRect design, const Design& controls,
+                  const std::set<Kind>& kinds, QSize screenPixels) {
+    releaseSize(window);
+    ScaleToScreen(window, design, DialogFontPt, controls.controls(), kinds, screenPixels);
+    fitCaptions(controls);
+    window->setFixedSize(window->size());
+}
+
+QFont designFace() {
+    QFont face("DejaVu Sans");
+    face.setStretch(QFont::Condensed);
+    return face;
+}
+
+namespace {
+
+// A caption as shown: "&&" is an ampersand, a single "&" marks the access key.
+QString shownText(QString text) {
+    text.replace("&&", QString(QChar(1)));
+    text.remove('&');
+    text.replace(QChar(1), '&');
+    return text;
+}
+
+} // namespace
+
+bool captionFits(const QWidget* control) {
+    const QFontMetrics fm = control->fontMetrics();
+    const QStyle* style = control->style();
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        if (label->wordWrap() || label->text().isEmpty())
+            return true;
+        const QRect room = label->contentsRect().marginsRemoved(
+            QMargins(label->margin(), label->margin(), label->margin(), label->margin()));
+        return fm.horizontalAdvance(label->text()) <= room.width() && fm.height() <= room.height();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const bool radio = qobject_cast<const QRadioButton*>(control) != nullptr;
+        const QRect room = style->subElementRect(radio ? QStyle::SE_RadioButtonContents
+                                                       : QStyle::SE_PushButtonContents,
+                                                 &option, button);
+        return fm.horizontalAdvance(shownText(button->text())) <= room.width() &&
+               fm.height() <= room.height();
+    }
+    if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.lineWidth = 1;
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect title =
+            style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+        return title.right() < frame->width() &&
+               title.left() + fm.horizontalAdvance(shownText(frame->title())) <= frame->width();
+    }
+    return true;
+}
+
+void fitCaptions(const Design& controls) {
+    for (const DesignedControl& c : controls.controls()) {
+        QWidget* w = c.widget;
+        if (!w || c.kind == Kind::Picture || c.kind == Kind::Line)
+            continue;
+        QFont font = w->font();
+        const int scaledSize = font.pixelSize();
+        if (scaledSize <= 0)
+            continue;
+        const int smallest = std::max(6, scaledSize * 3 / 4);
+        for (int size = scaledSize - 1; size >= smallest && !captionFits(w); --size) {
+            font.setPixelSize(size);
+            w->setFont(font);
+        }
+    }
 }
 
 void placeUnscaled(QWidget* window, UnitRect design, const Design& controls) {
@@ -64,6 +151,33 @@ void placeUnscaled(QWidget* window, UnitRect design, const Design& controls) {
     setFontPixels(window, DialogFontPt, 1.0);
     scaleControls(controls.controls(), {}, Factors{});
     window->setFixedSize(window->size());
+}
+
+} // namespace vantor::ui
+
+namespace vantor::ui {
+
+void scaleMessageBox(QMessageBox& box) {
+    const double fx = applicationScale();
+    if (fx <= 1.0)
+        return;
+    const int side = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    // The box wraps its text at a fixed 500 pixels and never grows past 1000: the text
+    // takes what the larger limit leaves, up to half the design screen's width grown.
+    constexpr int BoxLimit = 1000;
+    const int wrapAt = std::min(static_cast<int>(std::lround(DesignWidth / UnitsPerPixel / 2 * fx)),
+                                BoxLimit - side - 120);
+    int widest = 0;
+    for (const QString& line : box.text().split('\n'))
+        widest = std::max(widest, box.fontMetrics().horizontalAdvance(line));
+    if (auto* label = box.findChild<QLabel*>("qt_msgbox_label"))
+        label->setMinimumWidth(std::min(widest, wrapAt));
+    if (box.icon() != QMessageBox::NoIcon) {
+        const QPixmap small = box.iconPixmap();
+        if (!small.isNull())
+            box.setIconPixmap(
+                small.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
 }
 
 } // namespace vantor::ui

@@ -12,6 +12,7 @@
 #include <set>
 #include <vector>
 
+class QMessageBox;
 class QPainter;
 
 namespace vantor::ui {
@@ -68,6 +69,21 @@ UnitRect lineRect(double x1, double x2, double y);
 // Lays a window out to the screen (ScaleToScreen) and keeps it at that size.
 void layOutWindow(QWidget* window, UnitRect design, const Design& controls,
                   const std::set<Kind>& kinds, double raisedBy = 0.0);
+// The same as on a screen of the given size, placed at the desktop's top left.
+void layOutWindow(QWidget* window, UnitRect design, const Design& controls,
+                  const std::set<Kind>& kinds, QSize screenPixels);
+
+// The narrow face the windows' captions were measured in.
+QFont designFace();
+// Whether the one-line caption of a label, button, option button or frame is shown
+// whole on the control at its present font and size (true for any other control).
+bool captionFits(const QWidget* control);
+// Our fonts run wider than the design's: a caption that would be cut gets a smaller
+// font, a pixel at a time, down to three quarters of its scaled size.
+void fitCaptions(const Design& controls);
+// A message box's icon grows with the screen as its font does (the style gives only
+// small pictures).
+void scaleMessageBox(QMessageBox& box);
 // Places a window that is not scaled: design size and fonts, centred on its screen.
 void placeUnscaled(QWidget* window, UnitRect design, const Design& controls);
 

@@ -199,6 +199,7 @@ Form2::Form2(const ContestState& state, PlatformPort& port, ShortDateForm dateFo
     setObjectName("Form2");
     setWindowTitle(QStringLiteral("Summary Sheet Information"));
     setModal(true);
+    setFont(designFace());
 
     std::array<QGroupBox*, FrameCount> frames{};
     for (std::size_t i = 0; i < Frames.size(); ++i)
@@ -250,6 +251,11 @@ void Form2::Form_Load() {
     for (const TextSpec& t : TextSpecs)
         static_cast<QLineEdit*>(control(t.control))->clear();
     render();
+    fitCaptions(design_); // the own call is now in Frame1's caption
+}
+
+void Form2::layOutFor(QSize screenPixels) {
+    layOutWindow(this, DesignRect, design_, ScaledKinds, screenPixels);
 }
 
 void Form2::run() {

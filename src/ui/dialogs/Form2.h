@@ -27,6 +27,8 @@ public:
     void run();
     // Lays the window out to the screen, then shows the defaults.
     void Form_Load();
+    // Lays the window out as on a screen of the given size.
+    void layOutFor(QSize screenPixels);
 
     const Form2Logic& logic() const { return logic_; }
     QWidget* control(Form2Control c) const { return controls_.at(static_cast<std::size_t>(c)); }

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QWidget>
 
@@ -30,11 +33,23 @@ UnitRect scaled(UnitRect r, Factors f) {
     return {r.left * f.fx, r.top * f.fy, r.width * f.fx, r.height * f.fy};
 }
 
+namespace {
+
+int px(double units) {
+    return static_cast<int>(std::lround(units / UnitsPerPixel));
+}
+
+} // namespace
+
 QRect toPixels(UnitRect r) {
-    const auto px = [](double units) {
-        return static_cast<int>(std::lround(units / UnitsPerPixel));
-    };
     return {px(r.left), px(r.top), std::max(1, px(r.width)), std::max(1, px(r.height))};
+}
+
+QRect toPixelEdges(UnitRect r) {
+    const int left = px(r.left);
+    const int top = px(r.top);
+    return {left, top, std::max(1, px(r.left + r.width) - left),
+            std::max(1, px(r.top + r.height) - top)};
 }
 
 int fontPixels(double points, double fx) {
@@ -47,6 +62,79 @@ void setFontPixels(QWidget* widget, double points, double fx) {
     widget->setFont(font);
 }
 
+namespace {
+
+class ScreenScaledStyle : public QProxyStyle {
+public:
+    explicit ScreenScaledStyle(double factor) : factor_(factor) {}
+    void setFactor(double factor) { factor_ = factor; }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_RadioButtonLabelSpacing:
+        case PM_CheckBoxLabelSpacing:
+        case PM_MessageBoxIconSize:
+            return static_cast<int>(std::lround(base * factor_));
+        default:
+            return base;
+        }
+    }
+
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
+                           const QWidget* widget) const override {
+        QSize size = QProxyStyle::sizeFromContents(type, option, contents, widget);
+        // The room around a menu's caption grows with the screen as the caption does.
+        const bool messageButton =
+            type == CT_PushButton && widget && qobject_cast<const QMessageBox*>(widget->window());
+        if (type == CT_MenuBarItem || type == CT_MenuItem || messageButton) {
+            const int padding = std::max(0, size.width() - contents.width());
+            size.rwidth() += static_cast<int>(std::lround(padding * (factor_ - 1.0)));
+        }
+        return size;
+    }
+
+private:
+    double factor_;
+};
+
+} // namespace
+
+namespace {
+double applied = 1.0;
+} // namespace
+
+double applicationScale() {
+    return applied;
+}
+
+void scaleApplication(double fx) {
+    if (!qApp || fx <= 0)
+        return;
+    static const QFont systemFont = QApplication::font();
+    static QPointer<ScreenScaledStyle> style;
+    if (style && std::abs(fx - applied) < 1e-6)
+        return;
+    applied = fx;
+    QFont font = systemFont;
+    if (systemFont.pixelSize() > 0)
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(systemFont.pixelSize() * fx))));
+    else
+        font.setPointSizeF(systemFont.pointSizeF() * fx);
+    if (!style) {
+        style = new ScreenScaledStyle(fx);
+        QApplication::setStyle(style);
+    } else {
+        style->setFactor(fx);
+    }
+    QApplication::setFont(font);
+}
+
 void scaleControls(const std::vector<DesignedControl>& controls, const std::set<Kind>& kinds,
                    Factors f) {
     for (const DesignedControl& c : controls) {
@@ -54,7 +142,7 @@ void scaleControls(const std::vector<DesignedControl>& controls, const std::set<
             continue;
         const bool scaledKind = kinds.count(c.kind) > 0;
         const Factors use = scaledKind ? f : Factors{};
-        c.widget->setGeometry(toPixels(scaled(c.rect, use)));
+        c.widget->setGeometry(toPixelEdges(scaled(c.rect, use)));
         if (c.kind != Kind::Picture)
             setFontPixels(c.widget, c.fontPt, use.fx);
     }
@@ -65,6 +153,7 @@ void ScaleToScreen(QWidget* window, UnitRect design, double windowFontPt,
                    QSize screenPixels, double raisedBy) {
     const UnitRect placed = centredWindow(design, screenPixels, raisedBy);
     const Factors f = screenFactors(screenPixels);
+    scaleApplication(f.fx);
     window->setGeometry(toPixels(placed));
     setFontPixels(window, windowFontPt, f.fx);
     scaleControls(controls, kinds, f);

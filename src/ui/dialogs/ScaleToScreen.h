@@ -48,6 +48,9 @@ Factors screenFactors(QSize screenPixels);
 UnitRect centredWindow(UnitRect design, QSize screenPixels, double raisedBy = 0.0);
 UnitRect scaled(UnitRect r, Factors f);
 QRect toPixels(UnitRect r);
+// A control's pixels: its edges are rounded, not its size, so controls that meet in
+// units meet in pixels, neither overlapping nor leaving a gap.
+QRect toPixelEdges(UnitRect r);
 // Font pixel size of a design point size scaled by fx (96 dots per inch).
 int fontPixels(double points, double fx);
 
@@ -56,6 +59,13 @@ int fontPixels(double points, double fx);
 void scaleControls(const std::vector<DesignedControl>& controls, const std::set<Kind>& kinds,
                    Factors f);
 void setFontPixels(QWidget* widget, double points, double fx);
+
+// What no window lays out itself follows the screen too: the menus, message boxes and
+// tooltips take the system font grown by fx, and the marks of option buttons and check
+// boxes and the icons of message boxes grow with it.
+void scaleApplication(double fx);
+// The fx last applied to the application (1 before any window was laid out).
+double applicationScale();
 
 // The whole rule for a dialog-like window: size and centre it, then its controls.
 void ScaleToScreen(QWidget* window, UnitRect design, double windowFontPt,

@@ -382,6 +382,9 @@ void Form1::relayout() {
     factors_ = {std::min(sf.fx, cf.fx), std::min(sf.fy, cf.fy)};
     if (factors_.fx <= 0 || factors_.fy <= 0)
         return;
+    // The menu bar and the message boxes follow the window's width, which the menu
+    // bar's own height does not change.
+    scaleApplication(std::min(sf.fx, width() * UnitsPerPixel / DesignWidth));
     scaleControls(design_, {Kind::ListView, Kind::Button, Kind::TextBox, Kind::Label}, factors_);
     for (LabelBinding& b : labels_) {
         if (b.fontFromModel)

@@ -12,6 +12,15 @@ namespace {
 constexpr double Small = 8.0;
 constexpr double Entry = 10.0;
 
+// The sections grid: cells 255 high, 240 apart (210 where packed), columns 480 apart;
+// nothing of the grid may reach the local clock, which stands at 6075.
+constexpr double CellHeight = 255;
+constexpr double CellStep = 240;
+constexpr double PackedStep = 210;
+constexpr double ColumnStep = 480;
+constexpr double ClockTop = 6075;
+constexpr double CellGap = 30;
+
 std::vector<ControlSpec> buildControls() {
     using K = Kind;
     using L = Look;
@@ -175,12 +184,13 @@ std::vector<ControlSpec> buildControls() {
          "Operating time left of the 24 hours allowed; a time off shorter than 30 minutes "
          "counts as operating time",
          true},
-        {"lblCurTime", K::Label, {8280, 6075, 735, 255}, Small, L::Plain, nullptr, nullptr},
-        {"Label16", K::Label, {9110, 6075, 375, 255}, Small, L::Plain, nullptr, nullptr},
+        // The local clock's labels end where the UTC clock's begin.
+        {"lblCurTime", K::Label, {8280, 6075, 735, 225}, Small, L::Plain, nullptr, nullptr},
+        {"Label16", K::Label, {9110, 6075, 375, 225}, Small, L::Plain, nullptr, nullptr},
         {"lblutctime", K::Label, {8280, 6300, 735, 255}, Small, L::Plain, nullptr, nullptr},
         {"Label11", K::Label, {9110, 6300, 375, 255}, Small, L::Plain, "UTC", nullptr},
 
-        // Score statistics
+        // Score statistics: the captions end where the values begin.
         {"lblScorStats",
          K::Label,
          {6480, 0, 2895, 375},
@@ -191,42 +201,42 @@ std::vector<ControlSpec> buildControls() {
          true},
         {"Label5",
          K::Label,
-         {6480, 480, 1935, 255},
+         {6480, 480, 1920, 255},
          Small,
          L::Plain,
          "Total Contacts.............",
          nullptr},
         {"Label6",
          K::Label,
-         {6480, 840, 1935, 255},
+         {6480, 840, 1920, 255},
          Small,
          L::Plain,
          "Total Sections Worked",
          nullptr},
         {"Label13",
          K::Label,
-         {6480, 1200, 1935, 255},
+         {6480, 1200, 1920, 255},
          Small,
          L::Plain,
          "Sections to go ............",
          nullptr},
         {"Label7",
          K::Label,
-         {6480, 1560, 1935, 255},
+         {6480, 1560, 1920, 255},
          Small,
          L::Plain,
          "Total Score..................",
          nullptr},
         {"Label8",
          K::Label,
-         {6480, 1920, 1935, 255},
+         {6480, 1920, 1920, 255},
          Small,
          L::Plain,
          "QSO's / Hr (last 20 min)",
          nullptr},
         {"Label9",
          K::Label,
-         {6480, 2265, 1935, 255},
+         {6480, 2265, 1920, 255},
          Small,
          L::Plain,
          "QSO's / Hr (last 60 min)",
@@ -352,20 +362,27 @@ std::vector<ControlSpec> sectionGridControls(const SectionList& list) {
                        group.caption.data(),
                        nullptr,
                        true});
-        const double step = group.caption == "9" ? 210 : 240;
+        // A column that would reach the clocks (Canada of today's list) is packed as
+        // closely as group 9; a cell is never taller than its step, so none covers
+        // the next.
+        double step = group.caption == "9" ? PackedStep : CellStep;
+        if (d.firstCellTop + (firstColumnRows - 1) * step + CellHeight > ClockTop - CellGap)
+            step = PackedStep;
+        const double height = std::min(CellHeight, step);
         for (int r = group.firstRow; r <= group.lastRow; ++r) {
             const int index = r - group.firstRow;
             const int column = index < firstColumnRows ? 0 : 1;
             const int place = column == 0 ? index : index - firstColumnRows;
-            const double width = r == 9 ? 375 : 495;
-            out.push_back({cellNames[static_cast<std::size_t>(r - 1)].c_str(),
-                           Kind::Label,
-                           {d.left + column * 480.0, d.firstCellTop + place * step, width, 255},
-                           Small,
-                           Look::Cell,
-                           nullptr,
-                           nullptr,
-                           true});
+            // The two columns meet without a gap or an overlap.
+            out.push_back(
+                {cellNames[static_cast<std::size_t>(r - 1)].c_str(),
+                 Kind::Label,
+                 {d.left + column * ColumnStep, d.firstCellTop + place * step, ColumnStep, height},
+                 Small,
+                 Look::Cell,
+                 nullptr,
+                 nullptr,
+                 true});
         }
     }
     return out;

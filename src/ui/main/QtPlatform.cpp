@@ -1,5 +1,6 @@
 #include "ui/main/QtPlatform.h"
 
+#include "ui/dialogs/DialogParts.h"
 #include "ui/dialogs/Form2.h"
 #include "ui/dialogs/Form5.h"
 #include "ui/dialogs/frmEditCon.h"
@@ -38,6 +39,7 @@ Answer QtPlatform::messageBox(const std::string& title, const std::string& text,
     }
     QMessageBox box(qtIcon, QString::fromLatin1(title), QString::fromLatin1(text), qtButtons,
                     owner_);
+    scaleMessageBox(box);
     const auto standardOf = [](Answer a) {
         switch (a) {
         case Answer::Yes:

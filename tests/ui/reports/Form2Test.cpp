@@ -115,7 +115,7 @@ TEST_F(Form2Window, TabOrderAndLayout) {
         {"Command3", {8640, 6120, 735, 375}},
     };
     for (const auto& [name, rect] : placed)
-        EXPECT_EQ(get(name)->geometry(), toPixels(scaled(rect, f))) << name;
+        EXPECT_EQ(get(name)->geometry(), toPixelEdges(scaled(rect, f))) << name;
 }
 
 TEST_F(Form2Window, LeavingTheOperatorCallBoxByKeyboard) {
