@@ -178,7 +178,9 @@ private:
     void appendJournal(int flag, const std::string& date, const std::string& time);
     void recordTimeOff();
     bool updateRunningTotal();
-    void loadClockRuns();
+    // Reads the journal for the 24-hour limit; says what was left out of a damaged one.
+    std::string loadClockRuns();
+    std::string sectionsNote(bool always) const;
     void showTimeLeft(std::int64_t utcNow);
     std::optional<int> systemUtcHours() const;
     void checkUtcHours(bool afterCommit);

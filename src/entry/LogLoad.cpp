@@ -41,7 +41,14 @@ bool Form1Logic::mnuopen2() {
     else
         m_.lblNumCurCon.caption = "1";
     m_.lblsectogo.caption = " " + signBlank(sectionsToGo(s_));
-    loadClockRuns();
+    // What the load found amiss is told at once: a journal read only in part, and
+    // contacts whose sections the chosen list does not hold (its file was not copied
+    // with the others, say).
+    std::string note = loadClockRuns();
+    if (const std::string sections = sectionsNote(false); !sections.empty())
+        note += (note.empty() ? "" : "  ") + sections;
+    if (!note.empty())
+        m_.lblDialog.caption = note;
     TimeStats();
     if (loadObserver_)
         loadObserver_(s_.RecCount);
