@@ -77,7 +77,7 @@ std::string Form1Logic::loadClockRuns() {
     if (journal.complete)
         return {};
     return journalPartlyRead(journal, files_.onOff) +
-           "; the 24-hour count and the time left of 24 hours leave out the rest.";
+           "; the 24-hour count and \"Left of 24 hours\" leave out the rest.";
 }
 
 // Only 24 of the contest's hours may be operated. The operator is warned half an hour
