@@ -43,6 +43,8 @@ void Form1Logic::showStationLabels() {
 
 void Form1Logic::runStationDialog() {
     const StationData entered = port_.runStationDialog(s_.StationInfo);
+    if (ended_)
+        return; // the program was ended (a signal) while the dialog was open
     StationData& info = s_.StationInfo;
     info.MyCall = entered.MyCall;
     info.MyPre = entered.MyPre;
@@ -60,6 +62,8 @@ void Form1Logic::txtnum_gotfocus() {
     if (s_.AskedOpen == 0) {
         s_.AskedOpen = 1;
         runStationDialog();
+        if (ended_)
+            return;
         const Answer answer = port_.messageBox(
             "Open existing log?",
             "Do you want to continue an existing contest? (Yes opens your existing log, No "
