@@ -188,6 +188,8 @@ private:
     void tellFailure(const std::string& what, const IoResult& r);
     void hideEditButtons();
     void rewriteAndReload();
+    // The log load; tellSections names logged sections outside the chosen list.
+    bool loadLogFile(bool tellSections);
     std::int64_t localNowSeconds() const;
     void warnTraditionalFormat();
     void asciiLogCommand(bool print);

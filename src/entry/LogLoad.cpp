@@ -18,6 +18,10 @@ void Form1Logic::recolourGrid() {
 }
 
 bool Form1Logic::mnuopen2() {
+    return loadLogFile(true);
+}
+
+bool Form1Logic::loadLogFile(bool tellSections) {
     if (ended_)
         return false;
     EventScope scope(*this);
@@ -43,9 +47,10 @@ bool Form1Logic::mnuopen2() {
     m_.lblsectogo.caption = " " + signBlank(sectionsToGo(s_));
     // What the load found amiss is told at once: a journal read only in part, and
     // contacts whose sections the chosen list does not hold (its file was not copied
-    // with the others, say).
+    // with the others, say). The sections are not told again after an edit or delete.
     std::string note = loadClockRuns();
-    if (const std::string sections = sectionsNote(false); !sections.empty())
+    if (const std::string sections = tellSections ? sectionsNote(false) : std::string();
+        !sections.empty())
         note += (note.empty() ? "" : "  ") + sections;
     if (!note.empty())
         m_.lblDialog.caption = note;

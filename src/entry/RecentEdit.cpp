@@ -31,7 +31,7 @@ void Form1Logic::rewriteAndReload() {
         tellFailure("The change was not saved: " + files_.log +
                         " could not be rewritten and still holds the log as it was.",
                     r);
-    if (mnuopen2())
+    if (loadLogFile(false))
         moveFocus(firstField());
 }
 
