@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/ContestFolder.h"
+#include "app/SignalExit.h"
 #include "app/StartupTiming.h"
 #include "core/ContestState.h"
 #include "core/FolderLock.h"
@@ -55,6 +56,13 @@ int main(int argc, char** argv) {
     vantor::ContestState state;
     vantor::ui::QtClock clock;
     std::unique_ptr<vantor::ui::Form1> form;
+    // Logout, shutdown and kill end the contest as File > Exit does.
+    const vantor::app::SignalExit signalExit([&form] {
+        if (form && !form->logic().ended())
+            form->logic().mnuExit_Click();
+        else
+            QCoreApplication::quit();
+    });
 
     auto* splash = new vantor::ui::frmSplash();
     splash->setAttribute(Qt::WA_DeleteOnClose);

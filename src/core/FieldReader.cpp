@@ -24,6 +24,20 @@ bool FieldReader::atEnd() const {
     return true;
 }
 
+int FieldReader::nextLine() const {
+    std::size_t at = pos_;
+    while (at < data_.size() && (isBlank(data_[at]) || (!afterComma_ && isLineEnd(data_[at]))))
+        ++at;
+    int line = 1;
+    for (std::size_t i = 0; i < at && i < data_.size(); ++i) {
+        // CR LF, a lone LF and a lone CR each end one line.
+        if (data_[i] == '\n' ||
+            (data_[i] == '\r' && (i + 1 >= data_.size() || data_[i + 1] != '\n')))
+            ++line;
+    }
+    return line;
+}
+
 // Consumes the separator after a field: a comma, a run of line ends, or the end.
 FieldReader::Status FieldReader::finishField() {
     afterComma_ = false;

@@ -23,6 +23,8 @@ public:
     Status next(std::string& out);
     // True when nothing but spaces, tabs and line ends remains.
     bool atEnd() const;
+    // The 1-based line on which the next field starts.
+    int nextLine() const;
 
 private:
     std::string_view data_;

@@ -114,13 +114,27 @@ ReadStatus readWholeFile(const std::string& path, std::string& out) {
 }
 
 IoResult appendDurably(const std::string& path, std::string_view bytes) {
-    Fd fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
+    // Read access is wanted only to look at the last byte; a write-only file is
+    // appended to all the same.
+    int raw = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (raw < 0 && errno == EACCES)
+        raw = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    Fd fd(raw);
     if (fd.get() < 0)
         return IoResult::failure(describe("cannot open", path, errno));
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0)
         return IoResult::failure(describe("cannot examine", path, errno));
     const off_t oldSize = st.st_size;
+    std::string joined;
+    if (oldSize > 0 && !bytes.empty()) {
+        char last = '\n';
+        if (::pread(fd.get(), &last, 1, oldSize - 1) == 1 && last != '\n') {
+            joined = last == '\r' ? "\n" : "\r\n";
+            joined += bytes;
+            bytes = joined;
+        }
+    }
     if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0) {
         const int err = errno;
         // Take back whatever part of the line reached the file.
@@ -142,32 +156,106 @@ IoResult appendDurably(const std::string& path, std::string_view bytes) {
     return {};
 }
 
-IoResult replaceAtomically(const std::string& path, std::string_view bytes,
-                           const std::function<void()>& beforeRename) {
-    const std::string temp = path + ".tmp";
-    {
-        Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-        if (fd.get() < 0)
-            return IoResult::failure(describe("cannot create", temp, errno));
-        if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0) {
-            const int err = errno;
-            ::unlink(temp.c_str());
-            return IoResult::failure(describe("cannot write", temp, err));
+namespace {
+
+// The file a write to path lands in: the end of a chain of symbolic links (a relative
+// link counts from its own folder), or path itself.
+std::string linkTarget(const std::string& path) {
+    std::string current = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        char buffer[4096];
+        const ssize_t n = ::readlink(current.c_str(), buffer, sizeof buffer - 1);
+        if (n <= 0)
+            return current;
+        std::string next(buffer, static_cast<std::size_t>(n));
+        if (next.front() != '/' && current.find('/') != std::string::npos) {
+            const std::string dir = directoryOf(current);
+            next = (dir.back() == '/' ? dir : dir + "/") + next;
         }
-        if (!fd.close()) {
-            const int err = errno;
-            ::unlink(temp.c_str());
-            return IoResult::failure(describe("cannot close", temp, err));
+        current = std::move(next);
+    }
+    return current; // a loop of links: the open below fails and says so
+}
+
+// A new version of one file, written and synced beside the file it is to replace.
+struct Replacement {
+    std::string target;
+    std::string temp;
+};
+
+IoResult prepareReplacement(const std::string& path, std::string_view bytes, Replacement& out) {
+    out.target = linkTarget(path);
+    out.temp = out.target + ".tmp";
+    struct stat st {};
+    const bool exists = ::stat(out.target.c_str(), &st) == 0;
+    if (exists) {
+        // Where an append would be refused (a read-only file) the rewrite is refused too.
+        Fd probe(::open(out.target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+        if (probe.get() < 0)
+            return IoResult::failure(describe("cannot write", path, errno));
+    }
+    const mode_t mode = exists ? (st.st_mode & 07777) : 0644;
+    Fd fd(::open(out.temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode));
+    if (fd.get() < 0)
+        return IoResult::failure(describe("cannot create", out.temp, errno));
+    if (exists) {
+        // The new version keeps the old one's mode and, where allowed, its owner.
+        ::fchmod(fd.get(), mode);
+        if (::fchown(fd.get(), st.st_uid, st.st_gid) != 0) {
+            // Only the owner's own files can be given away: the mode is what matters.
         }
     }
-    if (beforeRename)
-        beforeRename();
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
+    if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0) {
         const int err = errno;
-        ::unlink(temp.c_str());
+        ::unlink(out.temp.c_str());
+        return IoResult::failure(describe("cannot write", out.temp, err));
+    }
+    if (!fd.close()) {
+        const int err = errno;
+        ::unlink(out.temp.c_str());
+        return IoResult::failure(describe("cannot close", out.temp, err));
+    }
+    return {};
+}
+
+IoResult commitReplacement(const Replacement& r, const std::string& path) {
+    if (::rename(r.temp.c_str(), r.target.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(r.temp.c_str());
         return IoResult::failure(describe("cannot replace", path, err));
     }
-    syncDirectory(path);
+    syncDirectory(r.target);
+    return {};
+}
+
+} // namespace
+
+IoResult replaceAtomically(const std::string& path, std::string_view bytes,
+                           const std::function<void()>& beforeRename) {
+    Replacement r;
+    if (IoResult prepared = prepareReplacement(path, bytes, r); !prepared)
+        return prepared;
+    if (beforeRename)
+        beforeRename();
+    return commitReplacement(r, path);
+}
+
+IoResult replaceAllAtomically(const std::vector<FileContents>& files) {
+    std::vector<Replacement> ready(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (IoResult r = prepareReplacement(files[i].path, files[i].bytes, ready[i]); !r) {
+            for (std::size_t j = 0; j < i; ++j)
+                ::unlink(ready[j].temp.c_str());
+            return r;
+        }
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (IoResult r = commitReplacement(ready[i], files[i].path); !r) {
+            for (std::size_t j = i + 1; j < files.size(); ++j)
+                ::unlink(ready[j].temp.c_str());
+            return r;
+        }
+    }
     return {};
 }
 

@@ -26,22 +26,35 @@ OnOffJournal readOnOffData(std::string_view data) {
     std::string flag;
     while (!reader.atEnd()) {
         OnOffRecord r;
+        const FieldReader recordStart = reader;
         if (reader.next(flag) != FieldReader::Status::Ok ||
             reader.next(r.date) != FieldReader::Status::Ok ||
             reader.next(r.time) != FieldReader::Status::Ok ||
             reader.next(r.opTime) != FieldReader::Status::Ok) {
             journal.complete = false;
+            journal.damagedLine = recordStart.nextLine();
             break;
         }
         const auto f = parseDecimal(flag);
         if (!f) {
             journal.complete = false;
+            journal.damagedLine = recordStart.nextLine();
             break;
         }
         r.flag = *f;
         journal.records.push_back(std::move(r));
     }
     return journal;
+}
+
+std::string journalPartlyRead(const OnOffJournal& journal, const std::string& path) {
+    if (journal.complete)
+        return {};
+    if (journal.damagedLine == 0)
+        return path + " could not be read";
+    return path + " could be read only up to line " + std::to_string(journal.damagedLine) +
+           ", which is damaged: the " + std::to_string(journal.records.size()) +
+           " time on/off record(s) before it were read, none after";
 }
 
 OnOffJournal readOnOff(const std::string& path) {

@@ -27,7 +27,13 @@ IoResult emptyOnOff(const std::string& path);
 struct OnOffJournal {
     std::vector<OnOffRecord> records;
     bool complete = true; // false when reading stopped at a damaged or missing part
+    int damagedLine = 0;  // the line where reading stopped; 0 when the file was unreadable
 };
+
+// What every reader of a journal read only in part tells the operator: which line
+// stopped it and how many records came before (empty for a complete journal). The
+// reader adds what it did about it.
+std::string journalPartlyRead(const OnOffJournal& journal, const std::string& path);
 
 OnOffJournal readOnOffData(std::string_view data);
 OnOffJournal readOnOff(const std::string& path);

@@ -178,7 +178,9 @@ private:
     void appendJournal(int flag, const std::string& date, const std::string& time);
     void recordTimeOff();
     bool updateRunningTotal();
-    void loadClockRuns();
+    // Reads the journal for the 24-hour limit; says what was left out of a damaged one.
+    std::string loadClockRuns();
+    std::string sectionsNote(bool always) const;
     void showTimeLeft(std::int64_t utcNow);
     std::optional<int> systemUtcHours() const;
     void checkUtcHours(bool afterCommit);
@@ -186,6 +188,8 @@ private:
     void tellFailure(const std::string& what, const IoResult& r);
     void hideEditButtons();
     void rewriteAndReload();
+    // The log load; tellSections names logged sections outside the chosen list.
+    bool loadLogFile(bool tellSections);
     std::int64_t localNowSeconds() const;
     void warnTraditionalFormat();
     void asciiLogCommand(bool print);

@@ -207,7 +207,14 @@ void Form2Logic::Command4_Click() {
             tell("The Cabrillo 3.0 file needs your call: enter it in Setup.");
             return;
         }
-        const auto runs = clockRuns(readOnOff(OnOffFileName).records, dateForm_, referenceYear_,
+        // Its times off and its 24-hour score come from the journal: never from a part.
+        const OnOffJournal journal = readOnOff(OnOffFileName);
+        if (!journal.complete) {
+            tell(journalPartlyRead(journal, OnOffFileName) + "; " + name +
+                 " was not written. Mend that line with a text editor, then write again.");
+            return;
+        }
+        const auto runs = clockRuns(journal.records, dateForm_, referenceYear_,
                                     contactStamps(s_, dateForm_, referenceYear_), s_.LoggedOn == 1);
         const ReportResult r3 =
             writeCabrillo3(name, s_, details(), runs, dateForm_, referenceYear_);

@@ -18,6 +18,10 @@ void Form1Logic::recolourGrid() {
 }
 
 bool Form1Logic::mnuopen2() {
+    return loadLogFile(true);
+}
+
+bool Form1Logic::loadLogFile(bool tellSections) {
     if (ended_)
         return false;
     EventScope scope(*this);
@@ -41,7 +45,15 @@ bool Form1Logic::mnuopen2() {
     else
         m_.lblNumCurCon.caption = "1";
     m_.lblsectogo.caption = " " + signBlank(sectionsToGo(s_));
-    loadClockRuns();
+    // What the load found amiss is told at once: a journal read only in part, and
+    // contacts whose sections the chosen list does not hold (its file was not copied
+    // with the others, say). The sections are not told again after an edit or delete.
+    std::string note = loadClockRuns();
+    if (const std::string sections = tellSections ? sectionsNote(false) : std::string();
+        !sections.empty())
+        note += (note.empty() ? "" : "  ") + sections;
+    if (!note.empty())
+        m_.lblDialog.caption = note;
     TimeStats();
     if (loadObserver_)
         loadObserver_(s_.RecCount);

@@ -68,11 +68,16 @@ void Form1Logic::Timer2_Timer() {
         showTimeLeft(utcNowSeconds());
 }
 
-void Form1Logic::loadClockRuns() {
+std::string Form1Logic::loadClockRuns() {
     const int year = toCivil(utcNowSeconds()).date.year;
-    runs_ = clockRuns(readOnOff(files_.onOff).records, dateForm_, year,
-                      contactStamps(s_, dateForm_, year), s_.LoggedOn == 1);
+    const OnOffJournal journal = readOnOff(files_.onOff);
+    runs_ = clockRuns(journal.records, dateForm_, year, contactStamps(s_, dateForm_, year),
+                      s_.LoggedOn == 1);
     showTimeLeft(utcNowSeconds());
+    if (journal.complete)
+        return {};
+    return journalPartlyRead(journal, files_.onOff) +
+           "; the 24-hour count and \"Left of 24 hours\" leave out the rest.";
 }
 
 // Only 24 of the contest's hours may be operated. The operator is warned half an hour

@@ -31,7 +31,7 @@ void Form1Logic::rewriteAndReload() {
         tellFailure("The change was not saved: " + files_.log +
                         " could not be rewritten and still holds the log as it was.",
                     r);
-    if (mnuopen2())
+    if (loadLogFile(false))
         moveFocus(firstField());
 }
 
@@ -40,6 +40,8 @@ void Form1Logic::cmdEdit_Click(int selected) {
         return;
     EventScope scope(*this);
     port_.runEditDialog(s_, selected, dateForm_, toCivil(utcNowSeconds()).date.year);
+    if (ended_)
+        return; // the program was ended while the dialog was open
     listrecent();
     hideEditButtons();
     rewriteAndReload();

@@ -6,6 +6,8 @@
 #include "entry/EventScope.h"
 #include "entry/Form1Logic.h"
 
+#include <algorithm>
+
 namespace vantor {
 
 void Form1Logic::fillGrid() {
@@ -36,14 +38,41 @@ void Form1Logic::chooseSections(const SectionList& list) {
     m_.lblTotSec.caption = " " + signBlank(s_.SecWorked);
     m_.lblTotScore.caption = " " + signBlank(score(s_));
     m_.lblsectogo.caption = " " + signBlank(sectionsToGo(s_));
+    m_.lblDialog.caption = sectionsNote(true);
+}
+
+// Names the list in use and the logged sections it does not hold; empty, unless always,
+// when it holds every one.
+std::string Form1Logic::sectionsNote(bool always) const {
+    const SectionList& list = *s_.Sections;
+    // The counts already say whether any contact is outside the list; only then is the
+    // log scanned for names.
+    std::int64_t counted = 0;
+    for (int r = 1; r <= list.rows; ++r)
+        counted += s_.SecCount[static_cast<std::size_t>(r)];
+    if (counted == s_.RecCount && !always)
+        return {};
     int unknown = 0;
-    for (int i = 1; i <= s_.RecCount; ++i)
-        unknown += list.lookup(s_.ContactLog[i].Sec) == 0 ? 1 : 0;
+    std::vector<std::string> named;
+    for (int i = 1; i <= s_.RecCount; ++i) {
+        const std::string& sec = s_.ContactLog[i].Sec;
+        if (list.lookup(sec) != 0)
+            continue;
+        ++unknown;
+        if (std::find(named.begin(), named.end(), sec) == named.end())
+            named.push_back(sec);
+    }
+    if (unknown == 0 && !always)
+        return {};
     std::string caption = "Sections: the " + std::to_string(list.rows) +
                           (&list == &Sections85 ? " of today." : " of the traditional list.");
-    if (unknown > 0)
-        caption += " " + std::to_string(unknown) + " logged section(s) not in this list.";
-    m_.lblDialog.caption = caption;
+    if (unknown == 0)
+        return caption;
+    caption += " " + std::to_string(unknown) + " logged section(s) not in this list:";
+    constexpr std::size_t MostNamed = 8;
+    for (std::size_t i = 0; i < named.size() && i < MostNamed; ++i)
+        caption += (i == 0 ? " " : ", ") + (named[i].empty() ? "(none)" : named[i]);
+    return caption + (named.size() > MostNamed ? ", ..." : ".");
 }
 
 } // namespace vantor

@@ -43,6 +43,8 @@ void Form1Logic::showStationLabels() {
 
 void Form1Logic::runStationDialog() {
     const StationData entered = port_.runStationDialog(s_.StationInfo);
+    if (ended_)
+        return; // the program was ended (a signal) while the dialog was open
     StationData& info = s_.StationInfo;
     info.MyCall = entered.MyCall;
     info.MyPre = entered.MyPre;
@@ -60,6 +62,8 @@ void Form1Logic::txtnum_gotfocus() {
     if (s_.AskedOpen == 0) {
         s_.AskedOpen = 1;
         runStationDialog();
+        if (ended_)
+            return;
         const Answer answer = port_.messageBox(
             "Open existing log?",
             "Do you want to continue an existing contest? (Yes opens your existing log, No "
@@ -81,26 +85,41 @@ void Form1Logic::txtnum_gotfocus() {
 }
 
 void Form1Logic::newcontest() {
+    if (ended_)
+        return;
     EventScope scope(*this);
     const Answer answer = port_.messageBox(
         "Start new contest?", "Are you sure? (Selecting Yes will erase existing log file!)",
         Buttons::YesNo, Icon::None, Answer::No);
     if (answer == Answer::Yes) {
-        // The old contest's running clock stops (and is journalled) before its journal
-        // goes, so the new contest neither begins with a stop nor counts old time.
-        if (s_.LoggedOn == 1)
-            cmdLogOn_Click();
-        if (const IoResult r = emptyLog(files_.log); !r)
-            tellFailure("The log file could not be emptied.", r);
-        s_.RecCount = 0;
+        // The log, the journal and the saved operating time go together or not at all:
+        // a log that cannot be emptied must not leave the old contest without its
+        // journal and its time.
+        const std::int32_t opTime = s_.OpTime;
         s_.OpTime = 0;
-        s_.OpTimeRun = 0;
-        m_.lblttrack.caption = durationText(0);
-        m_.lbltimeon.caption = durationText(0);
-        if (const IoResult r = emptyOnOff(files_.onOff); !r)
-            tellFailure("The on/off journal could not be emptied.", r);
-        // The old contest's operating time must not come back at the next start.
-        savepref();
+        const std::string prefs = formatPrefs(s_);
+        s_.OpTime = opTime;
+        if (const IoResult r =
+                replaceAllAtomically({{files_.log, ""}, {files_.onOff, ""}, {files_.prefs, prefs}});
+            !r) {
+            tellFailure("No new contest was started: " + files_.log + ", " + files_.onOff +
+                            " and " + files_.prefs +
+                            " must all be emptied or rewritten, and one of them cannot be. "
+                            "Every file stays as it was.",
+                        r);
+        } else {
+            // The old contest's running clock stops with its journal, so the new contest
+            // neither begins with a stop nor counts old time.
+            if (s_.LoggedOn == 1) {
+                s_.LoggedOn = 0;
+                m_.cmdLogOn.caption = "Log \"Time On\"";
+            }
+            s_.RecCount = 0;
+            s_.OpTime = 0;
+            s_.OpTimeRun = 0;
+            m_.lblttrack.caption = durationText(0);
+            m_.lbltimeon.caption = durationText(0);
+        }
     }
     mnuopen2();
 }

@@ -123,8 +123,7 @@ ReportResult parseAsciiLogInputs(std::string_view logData, std::string_view onOf
         return r;
     OnOffJournal journal = readOnOffData(onOffData);
     if (!journal.complete)
-        return {false, OnOffFileName + " is damaged after record " +
-                           std::to_string(journal.records.size()) + "; the log was not listed."};
+        return {false, journalPartlyRead(journal, OnOffFileName) + "; the log was not listed."};
     in.onOff = std::move(journal.records);
     out = std::move(in);
     return {};

@@ -114,3 +114,41 @@ TEST(DiskFaults, AFullDiskIsToldAndTheProgramGoesOn) {
     EXPECT_EQ(readFile("nsonoff.txt"), "");
     EXPECT_NE(readFile("nspref.txt").find("\"40\""), std::string::npos);
 }
+
+TEST(DiskFaults, ARewriteIsRefusedWhereAnAppendIs) {
+    TempDir dir;
+    writeFile("log.txt", Line);
+    ArmedFaults readOnly("open:EACCES:log.txt$");
+    EXPECT_FALSE(appendDurably("log.txt", Line).ok);
+    const IoResult r = replaceAtomically("log.txt", "");
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.error.find("Permission denied"), std::string::npos) << r.error;
+    EXPECT_EQ(readFile("log.txt"), Line);
+    EXPECT_FALSE(fileExists("log.txt.tmp"));
+}
+
+TEST(DiskFaults, ANewContestThatCannotReplaceEveryFileTouchesNone) {
+    for (const char* faults :
+         {"open:EACCES:log.txt$", "open:EACCES:nsonoff.txt$", "write:ENOSPC:nspref.txt"}) {
+        LogicHarness h;
+        h.startNewContest();
+        h.type("1aw1aw85ct\n"); // starts the clock
+        h.clock.advanceMs(60000);
+        h.logic.Timer2_Timer();
+        const std::string log = readFile("log.txt");
+        const std::string journal = readFile("nsonoff.txt");
+        const std::string prefs = readFile("nspref.txt");
+        h.port.answers = {Answer::Yes};
+        {
+            ArmedFaults armed(faults);
+            h.logic.mnuNew_Click();
+        }
+        EXPECT_EQ(h.port.boxes.back().text.rfind("No new contest was started", 0), 0u) << faults;
+        EXPECT_EQ(readFile("log.txt"), log) << faults;
+        EXPECT_EQ(readFile("nsonoff.txt"), journal) << faults;
+        EXPECT_EQ(readFile("nspref.txt"), prefs) << faults;
+        EXPECT_EQ(h.state.RecCount, 1) << faults;
+        EXPECT_EQ(h.state.LoggedOn, 1) << faults;
+        EXPECT_EQ(h.model.lblttrack.caption, "00:01:00") << faults;
+    }
+}

@@ -112,3 +112,44 @@ TEST(FileOps, AppendCreatesAndTruncateEmpties) {
     ASSERT_TRUE(truncateFile("new.txt"));
     EXPECT_TRUE(fileExists("new.txt"));
 }
+
+TEST(FileOps, AnAppendFirstEndsAnUnterminatedLastLine) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "b\r\n"},         {"a\r\n", "a\r\nb\r\n"},
+        {"a", "a\r\nb\r\n"},   // saved by an editor without its last line end
+        {"a\r", "a\r\nb\r\n"}, // torn between CR and LF
+        {"a\n", "a\nb\r\n"},
+    };
+    for (const auto& [before, after] : cases) {
+        TempDir dir;
+        writeFile("nsonoff.txt", before);
+        ASSERT_TRUE(appendDurably("nsonoff.txt", "b\r\n"));
+        EXPECT_EQ(readFile("nsonoff.txt"), after) << before;
+    }
+}
+
+TEST(FileOps, ARewriteKeepsTheModeAndWritesThroughALink) {
+    TempDir dir;
+    writeFile("log.txt", "old\r\n");
+    std::filesystem::permissions("log.txt", std::filesystem::perms(0640));
+    ASSERT_TRUE(replaceAtomically("log.txt", "new\r\n"));
+    EXPECT_EQ(std::filesystem::status("log.txt").permissions(), std::filesystem::perms(0640));
+
+    struct Case {
+        const char* link;
+        const char* pointsTo;
+        const char* target;
+    };
+    const Case cases[] = {{"nspref.txt", "store/nspref.txt", "store/nspref.txt"},
+                          {"sub/nsonoff.txt", "../store/nsonoff.txt", "store/nsonoff.txt"}};
+    std::filesystem::create_directories("store");
+    std::filesystem::create_directories("sub");
+    for (const Case& c : cases) {
+        writeFile(c.target, "old\r\n");
+        std::filesystem::create_symlink(c.pointsTo, c.link);
+        ASSERT_TRUE(replaceAtomically(c.link, "new\r\n")) << c.link;
+        EXPECT_TRUE(std::filesystem::is_symlink(c.link)) << c.link;
+        EXPECT_EQ(readFile(c.target), "new\r\n") << c.link;
+        EXPECT_FALSE(fileExists(std::string(c.link) + ".tmp")) << c.link;
+    }
+}

@@ -55,6 +55,17 @@ TEST(LogFile, RewriteAndLoadRestoreTheSameRecords) {
     EXPECT_EQ(loaded.SecWorked, 2); // a section outside the table adds none
 }
 
+TEST(LogFile, AContactAppendedToAFileWithoutItsLastLineEndLoadsWithTheOthers) {
+    TempDir dir;
+    const std::string first = formatLogLine(contact("1", "W1AW", "CT"));
+    writeFile("log.txt", first.substr(0, first.size() - 2));
+    ASSERT_TRUE(appendContact("log.txt", contact("2", "K2XX", "EMA")));
+    ContestState loaded;
+    ASSERT_TRUE(loadLog(loaded, "log.txt").ok());
+    EXPECT_EQ(loaded.RecCount, 2);
+    EXPECT_EQ(loaded.ContactLog[2], contact("2", "K2XX", "EMA"));
+}
+
 TEST(LogFile, EmptyFileLoadsAsNoContacts) {
     TempDir dir;
     ASSERT_TRUE(emptyLog("log.txt"));

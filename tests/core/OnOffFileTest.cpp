@@ -34,3 +34,12 @@ TEST(OnOffFile, DamagedJournalKeepsTheWholeRecordsBefore) {
     EXPECT_FALSE(bad.complete);
     EXPECT_TRUE(bad.records.empty());
 }
+
+TEST(OnOffFile, ARecordAppendedAfterAnUnterminatedLastLineReadsWithTheOthers) {
+    TempDir dir;
+    writeFile("nsonoff.txt", "1,\"11/7/99\",\"02:00:05\",\"00:00:00\"");
+    ASSERT_TRUE(appendOnOff("nsonoff.txt", {0, "11/7/99", "03:00:05", "01:00:00"}));
+    const OnOffJournal j = readOnOff("nsonoff.txt");
+    EXPECT_TRUE(j.complete);
+    EXPECT_EQ(j.records.size(), 2u);
+}

@@ -40,7 +40,14 @@ start_program() {
 }
 
 cleanup() {
-    [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
+    # SIGTERM ends the program as File > Exit does: it may still be writing its files
+    # when the folder is removed, so it is given a moment and then killed outright.
+    if [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null; then
+        local i
+        for i in $(seq 1 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
+        kill -KILL "$APP_PID" 2>/dev/null || true
+        wait "$APP_PID" 2>/dev/null || true
+    fi
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
     [ -n "${WORK:-}" ] && [ -z "${KEEP_WORK:-}" ] && rm -rf "$WORK"
     return 0

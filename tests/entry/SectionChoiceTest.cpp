@@ -73,7 +73,7 @@ TEST(SectionChoice, TheChoiceIsKeptInTheFolderAndTheGridFollowsIt) {
     EXPECT_EQ(h.model.lblsectogo.caption, "  84");
     EXPECT_EQ(h.model.lblTotScore.caption, "  4");
     EXPECT_EQ(h.model.lblDialog.caption,
-              "Sections: the 85 of today. 1 logged section(s) not in this list.");
+              "Sections: the 85 of today. 1 logged section(s) not in this list: MAR.");
     EXPECT_EQ(h.model.Label10[85].caption, "TER");
     EXPECT_EQ(h.model.Label10[85].toolTip, "Territories");
     EXPECT_EQ(h.model.Label10[1].fore, colours::Worked);
@@ -140,5 +140,29 @@ TEST(SectionChoice, TheEditDialogChecksTheChosenList) {
             EXPECT_EQ(dialog.Label2.visible, !known) << sec << " in " << list->rows;
             EXPECT_EQ(state.ContactLog[1].Sec, known ? sec : "MAR");
         }
+    }
+}
+
+TEST(SectionChoice, AtLoadLoggedSectionsOutsideTheListAreCountedAndNamed) {
+    const struct {
+        bool today; // the folder's nssect.txt names the 85 sections
+        const char* dialog;
+    } cases[] = {
+        {false, "Sections: the 79 of the traditional list. 3 logged section(s) not in this "
+                "list: GH, PE."},
+        {true, "Select a band from the menu bar and click Log \"Time On\" below!"},
+    };
+    for (const auto& c : cases) {
+        LogicHarness h;
+        std::string log;
+        for (const char* sec : {"GH", "CT", "PE", "GH"})
+            log += formatLogLine({"1", "5", "A", "W1AW", "85", sec, "11/7/2026", "02:00:05", "40"});
+        writeFile("log.txt", log);
+        if (c.today)
+            writeFile("nssect.txt", "85\r\n");
+        h.logic.Form_Load();
+        h.port.answers = {Answer::Yes};
+        h.logic.windowShown();
+        EXPECT_EQ(h.model.lblDialog.caption, c.dialog) << c.today;
     }
 }

@@ -223,3 +223,12 @@ TEST(Startup, AFailedLoadSaysWhatIsWrongBeforeTheProgramEnds) {
         }
     }
 }
+
+TEST(Startup, EndedWhileTheStationDialogIsOpenNothingMoreIsAskedOrWritten) {
+    LogicHarness h;
+    h.port.duringStationDialog = [&h] { h.logic.mnuExit_Click(); }; // a SIGTERM, say
+    h.logic.windowShown();
+    EXPECT_TRUE(h.port.ended);
+    EXPECT_TRUE(h.port.boxes.empty());
+    EXPECT_FALSE(fileExists("nspref.txt"));
+}

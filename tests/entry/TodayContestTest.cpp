@@ -1,3 +1,4 @@
+#include "entry/Form2Logic.h"
 #include "support/LogicHarness.h"
 
 #include <gtest/gtest.h>
@@ -48,4 +49,39 @@ TEST(TimeLeft, ShownAndWarnedAsThe24HoursRunOutWhileLoggingGoesOn) {
     h.clock.advanceMs(600000);
     h.logic.cmdLogOn_Click();
     EXPECT_EQ(h.model.lbltimeleft.caption, "00:00:00");
+}
+
+// The 24-hour rule, the ASCII log and the Cabrillo 3.0 file all read the journal; none
+// of them goes on silently from a part of it.
+TEST(TimeLeft, EveryReaderOfADamagedJournalSaysWhereItStopped) {
+    const std::string on = "1,\"11/7/2026\",\"02:00:00\",\"00:00:00\"\r\n";
+    const std::pair<std::string, const char*> cases[] = {
+        {on + "0,\"11/7/2026\"", "nsonoff.txt could be read only up to line 2,"},
+        {on + "\r\nx,\"11/7/2026\",\"03:00:00\",\"01:00:00\"\r\n" + on,
+         "nsonoff.txt could be read only up to line 3,"},
+    };
+    for (const auto& [journal, told] : cases) {
+        LogicHarness h;
+        writeFile("log.txt", formatLogLine({"1", "5", "A", "K1XX", "85", "CT", "11/7/2026",
+                                            "02:30:00", "40"}));
+        writeFile("nsonoff.txt", journal);
+        h.port.useStationReply = true;
+        h.port.stationReply = {"W1AW", "A", "85", "CT", 5, 0, 0};
+        h.port.answers = {Answer::Yes};
+        h.logic.windowShown();
+        EXPECT_NE(h.model.lblDialog.caption.find(told), std::string::npos)
+            << h.model.lblDialog.caption;
+
+        h.logic.mnuAsciiLog_Click();
+        EXPECT_NE(h.model.lblDialog.caption.find(told), std::string::npos)
+            << h.model.lblDialog.caption;
+        EXPECT_FALSE(fileExists("ASCIILog.txt"));
+
+        h.state.Sections = &Sections85;
+        Form2Logic summary(h.state, h.port, ShortDateForm{}, 2026);
+        summary.Command4_Click();
+        EXPECT_NE(h.port.boxes.back().text.find(told), std::string::npos)
+            << h.port.boxes.back().text;
+        EXPECT_FALSE(fileExists("W1AW.log"));
+    }
 }

@@ -86,7 +86,7 @@ TEST(AsciiLog, DamagedInputsAreRefusedWhole) {
         tooMany += good;
     const std::tuple<std::string, std::string, const char*> cases[] = {
         {"\"1\",\"5\",\"A\",\"W1AW\r\n", journal, "log.txt is damaged at contact 1"},
-        {good, journal + "1,\"11/7/2026\r\n", "nsonoff.txt is damaged after record 1"},
+        {good, journal + "1,\"11/7/2026\r\n", "nsonoff.txt could be read only up to line 2"},
         {tooMany, journal, "log.txt holds more than 11000 contacts"},
     };
     for (const auto& [log, onOff, message] : cases) {

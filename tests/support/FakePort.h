@@ -53,8 +53,11 @@ public:
         holds.push_back(wait);
         clock_.advanceMs(wait);
     }
+    std::function<void()> duringStationDialog; // e.g. the program ended meanwhile
     StationData runStationDialog(const StationData& current) override {
         ++stationDialogs;
+        if (duringStationDialog)
+            duringStationDialog();
         return useStationReply ? stationReply : current;
     }
     void showBandStatistics() override { ++bandStatistics; }

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <string>
 #include <sys/types.h>
 #include <unistd.h>
@@ -45,9 +47,19 @@ std::string pathOfFd(int fd) {
     return n > 0 ? std::string(target, static_cast<std::size_t>(n)) : std::string();
 }
 
+// A path part ending in '$' must end the path ("log.txt$" spares "log.txt.tmp").
+bool matches(const std::string& path, const std::string& part) {
+    if (!part.empty() && part.back() == '$') {
+        const std::string tail = part.substr(0, part.size() - 1);
+        return path.size() >= tail.size() &&
+               path.compare(path.size() - tail.size(), tail.size(), tail) == 0;
+    }
+    return path.find(part) != std::string::npos;
+}
+
 Fault* armedFor(const char* call, const std::string& path) {
     for (Fault& f : faults())
-        if (f.call == call && !path.empty() && path.find(f.pathPart) != std::string::npos)
+        if (f.call == call && !path.empty() && matches(path, f.pathPart))
             return &f;
     return nullptr;
 }
@@ -124,6 +136,42 @@ int close(int fd) {
             return -1;
         }
     return next(fd);
+}
+
+// An open fault refuses only opens for writing, as a read-only file does.
+static int openChecked(const char* name, const char* path, int flags, mode_t mode) {
+    using Open = int (*)(const char*, int, ...);
+    static const auto nextOpen = real<Open>("open");
+    static const auto nextOpen64 = real<Open>("open64");
+    if (!faults().empty() && (flags & (O_WRONLY | O_RDWR)) != 0)
+        if (Fault* f = armedFor("open", path)) {
+            errno = f->error;
+            return -1;
+        }
+    const Open next = std::string(name) == "open64" && nextOpen64 ? nextOpen64 : nextOpen;
+    return next(path, flags, mode);
+}
+
+int open(const char* path, int flags, ...) {
+    mode_t mode = 0;
+    if (flags & (O_CREAT | O_TMPFILE)) {
+        va_list args;
+        va_start(args, flags);
+        mode = static_cast<mode_t>(va_arg(args, int));
+        va_end(args);
+    }
+    return openChecked("open", path, flags, mode);
+}
+
+int open64(const char* path, int flags, ...) {
+    mode_t mode = 0;
+    if (flags & (O_CREAT | O_TMPFILE)) {
+        va_list args;
+        va_start(args, flags);
+        mode = static_cast<mode_t>(va_arg(args, int));
+        va_end(args);
+    }
+    return openChecked("open64", path, flags, mode);
 }
 
 int rename(const char* from, const char* to) {
