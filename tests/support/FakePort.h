@@ -53,8 +53,10 @@ public:
         holds.push_back(wait);
         clock_.advanceMs(wait);
     }
-    StationData runStationDialog(const StationData& current) override {
+    std::vector<std::string> stationNotes; // the note shown by each station dialog
+    StationData runStationDialog(const StationData& current, const std::string& note) override {
         ++stationDialogs;
+        stationNotes.push_back(note);
         return useStationReply ? stationReply : current;
     }
     void showBandStatistics() override { ++bandStatistics; }
