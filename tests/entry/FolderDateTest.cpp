@@ -45,6 +45,8 @@ TEST(FolderDateForm, TheFormAFolderWasStartedWithIsKeptWhateverTheLocale) {
         {nullptr, British, "08/11/2026", "\"dd/MM/yyyy\"\r\n"},
         {"\"M/d/yyyy\"\r\n", British, "11/8/2026", "\"M/d/yyyy\"\r\n"},
         {"\"dd/MM/yyyy\"", ShortDateForm{}, "08/11/2026", "\"dd/MM/yyyy\""},
+        // A damaged record is left for the operator to mend; the system's form serves.
+        {"\"dd.MM.yyyy\"\r\n", ShortDateForm{}, "11/8/2026", "\"dd.MM.yyyy\"\r\n"},
     };
     for (const auto& c : cases) {
         TempDir dir;
