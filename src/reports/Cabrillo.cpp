@@ -48,6 +48,24 @@ std::string hourMinute(int secondsOfDay) {
 
 } // namespace
 
+ReportResult checkDatesNear(const ContestState& s, const std::vector<std::int64_t>& dayNumbers) {
+    if (dayNumbers.empty())
+        return {};
+    std::vector<std::int64_t> sorted = dayNumbers;
+    const auto middle = sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2);
+    std::nth_element(sorted.begin(), middle, sorted.end());
+    for (std::size_t i = 0; i < dayNumbers.size(); ++i) {
+        const std::int64_t apart = dayNumbers[i] - *middle;
+        if (apart > 3 || apart < -3)
+            return {false, "Contact " + std::to_string(i + 1) + " has the date \"" +
+                               s.ContactLog[static_cast<int>(i) + 1].Date +
+                               "\", more than three days from the other contacts' dates (read as " +
+                               isoDate(civilFromDays(dayNumbers[i])) +
+                               "); correct it and write the Cabrillo file again."};
+    }
+    return {};
+}
+
 ReportResult checkStampDates(const ContestState& s, const ShortDateForm& form, int referenceYear,
                              std::vector<CivilDate>* days) {
     std::vector<CivilDate> dates;
@@ -67,24 +85,12 @@ ReportResult checkStampDates(const ContestState& s, const ShortDateForm& form, i
         dates.push_back(*date);
         lastText = &c.Date;
     }
-    if (!dates.empty()) {
-        std::vector<std::int64_t> sorted;
-        sorted.reserve(dates.size());
-        for (const CivilDate& d : dates)
-            sorted.push_back(daysFromCivil(d));
-        const auto middle = sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2);
-        std::nth_element(sorted.begin(), middle, sorted.end());
-        for (std::size_t i = 0; i < dates.size(); ++i) {
-            const std::int64_t apart = daysFromCivil(dates[i]) - *middle;
-            if (apart > 3 || apart < -3)
-                return {false, "Contact " + std::to_string(i + 1) + " has the date \"" +
-                                   s.ContactLog[static_cast<int>(i) + 1].Date +
-                                   "\", more than three days from the other contacts' dates "
-                                   "(read as " +
-                                   isoDate(dates[i]) +
-                                   "); correct it and write the Cabrillo file again."};
-        }
-    }
+    std::vector<std::int64_t> dayNumbers;
+    dayNumbers.reserve(dates.size());
+    for (const CivilDate& d : dates)
+        dayNumbers.push_back(daysFromCivil(d));
+    if (ReportResult r = checkDatesNear(s, dayNumbers); !r.ok)
+        return r;
     if (days)
         *days = std::move(dates);
     return {};

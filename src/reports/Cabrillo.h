@@ -24,6 +24,9 @@ std::string_view cabrilloPowerWord(SummaryDetails::Power p);
 ReportResult checkStampDates(const ContestState& state, const ShortDateForm& form,
                              int referenceYear, std::vector<CivilDate>* days = nullptr);
 
+// The same test on the day numbers (days since 1970) of records 1..RecCount.
+ReportResult checkDatesNear(const ContestState& state, const std::vector<std::int64_t>& dayNumbers);
+
 // The lines of the file (no line ends). Fails, naming the record number, when a
 // contact's stored date cannot be read with form.
 ReportResult cabrilloLines(const ContestState& state, const SummaryDetails& details,

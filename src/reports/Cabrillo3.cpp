@@ -216,7 +216,11 @@ ReportResult cabrillo3Lines(const ContestState& s, const SummaryDetails& d,
     std::vector<std::int64_t> stamps;
     if (const int bad = readStamps(s, form, referenceYear, stamps))
         return {false, cannotRead(bad, s.ContactLog[bad])};
-    if (ReportResult r = checkStampDates(s, form, referenceYear); !r.ok)
+    std::vector<std::int64_t> dayNumbers;
+    dayNumbers.reserve(stamps.size());
+    for (const std::int64_t at : stamps)
+        dayNumbers.push_back(at / 86400); // stamps of contacts lie after 1970
+    if (ReportResult r = checkDatesNear(s, dayNumbers); !r.ok)
         return r;
     const std::int32_t claimed = score24(s, runs, stamps);
 
