@@ -34,6 +34,7 @@ struct Contest {
         details.club = "Northern California Contest Club";
         details.name = "Ann Example";
         details.address1 = "1 Main St";
+        details.address2 = "Oakland CA";
         details.email = "ann@example.org";
         details.soapbox = "Fun.";
         const std::vector<OnOffRecord> journal = {
@@ -69,6 +70,7 @@ TEST(Cabrillo3, WholeFileOfASmallContest) {
         "CREATED-BY: Vantor 2.5\r\n"
         "NAME: Ann Example\r\n"
         "ADDRESS: 1 Main St\r\n"
+        "ADDRESS: Oakland CA\r\n"
         "EMAIL: ann@example.org\r\n"
         "OPERATORS: K6XX\r\n"
         "SOAPBOX: Fun.\r\n"
