@@ -10,6 +10,7 @@ packages=(
     clang-format fonts-dejavu-core fonts-dejavu-extra
     clang libclang-rt-14-dev
     dpkg-dev lintian desktop-file-utils appstream
+    locales
 )
 
 sudo=""
@@ -27,4 +28,20 @@ done
 if [ "${#missing[@]}" -gt 0 ]; then
     $sudo apt-get update
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# The end-to-end tests start the program under British and American English: the
+# locales are generated here, as root or through sudo alike.
+for wanted in en_GB.UTF-8 en_US.UTF-8; do
+    if ! locale -a 2>/dev/null | grep -qix "${wanted%%.*}.utf8"; then
+        if grep -q "^# *${wanted} UTF-8" /etc/locale.gen; then
+            $sudo sed -i "s/^# *${wanted} UTF-8/${wanted} UTF-8/" /etc/locale.gen
+        elif ! grep -q "^${wanted} UTF-8" /etc/locale.gen; then
+            echo "${wanted} UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+        fi
+        regenerate=1
+    fi
+done
+if [ -n "${regenerate:-}" ]; then
+    $sudo locale-gen
 fi

@@ -52,8 +52,9 @@ struct ContestState {
     std::uint8_t BadSecFlag = 0;
     std::uint8_t AskedOpen = 0;
 
-    // Operating time. Date-times are local wall-clock seconds since 1970-01-01
-    // 00:00:00, except DupeAt, which keeps milliseconds for the three-second hold.
+    // Operating time. TimeOnAt and BandStart are seconds of the system's UTC clock, so
+    // that durations do not jump with the wall clock at a change of daylight saving
+    // time; DupeAt keeps local wall-clock milliseconds for the three-second hold.
     // The second counters are 32-bit so that a 24-hour contest never stops the clock.
     std::uint8_t LoggedOn = 0;
     std::int64_t TimeOnAt = 0;

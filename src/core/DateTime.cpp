@@ -131,6 +131,31 @@ ShortDateForm ShortDateForm::fromPattern(std::string_view pattern) {
     return form;
 }
 
+std::string ShortDateForm::pattern() const {
+    const std::string day = padDay ? "dd" : "d";
+    const std::string month = padMonth ? "MM" : "M";
+    switch (order) {
+    case Order::DayMonthYear:
+        return day + "/" + month + "/yyyy";
+    case Order::YearMonthDay:
+        return "yyyy/" + month + "/" + day;
+    case Order::MonthDayYear:
+        break;
+    }
+    return month + "/" + day + "/yyyy";
+}
+
+std::optional<ShortDateForm> ShortDateForm::fromOwnPattern(std::string_view pattern) {
+    for (const Order order : {Order::MonthDayYear, Order::DayMonthYear, Order::YearMonthDay})
+        for (const bool padDay : {false, true})
+            for (const bool padMonth : {false, true}) {
+                const ShortDateForm form{order, padDay, padMonth};
+                if (form.pattern() == pattern)
+                    return form;
+            }
+    return std::nullopt;
+}
+
 std::string ShortDateForm::format(const CivilDate& d) const {
     const std::string day = padDay ? twoDigits(d.day) : std::to_string(d.day);
     const std::string month = padMonth ? twoDigits(d.month) : std::to_string(d.month);

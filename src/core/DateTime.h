@@ -47,6 +47,11 @@ struct ShortDateForm {
     // is not numeric (month names) or that cannot be read gives M/d/yyyy.
     static ShortDateForm fromPattern(std::string_view pattern);
 
+    // The form as a pattern of the same kind: "M/d/yyyy", "dd/MM/yyyy", "yyyy/M/d".
+    std::string pattern() const;
+    // Only a pattern that pattern() gives; anything else is none.
+    static std::optional<ShortDateForm> fromOwnPattern(std::string_view pattern);
+
     std::string format(const CivilDate& d) const;
     // Reads the program's own form; the year may have two or four digits, a two-digit
     // year taking the century nearest to referenceYear.

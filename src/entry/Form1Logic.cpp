@@ -16,8 +16,21 @@ std::int64_t Form1Logic::localNowSeconds() const {
     return wholeSeconds(clock_.nowMs());
 }
 
+std::int64_t Form1Logic::steadyNowSeconds() const {
+    return wholeSeconds(clock_.utcMs());
+}
+
 std::int64_t Form1Logic::utcNowSeconds() const {
+    // The hours in Setup cannot hold a zone of half or quarter hours (Newfoundland is
+    // UTC-3:30): there the system's own UTC clock stamps the contacts.
+    if (halfHourZone())
+        return steadyNowSeconds();
     return localNowSeconds() + std::int64_t{s_.StationInfo.UtcHours} * 3600;
+}
+
+bool Form1Logic::halfHourZone() const {
+    const auto offset = clock_.utcOffsetSeconds();
+    return offset && *offset % 3600 != 0;
 }
 
 Field Form1Logic::firstField() const {
@@ -126,9 +139,32 @@ void Form1Logic::tellFailure(const std::string& what, const IoResult& r) {
 }
 
 void Form1Logic::savepref() {
-    if (const IoResult r = writePrefs(files_.prefs, s_); !r)
+    if (const IoResult r = writePrefs(files_.prefs, s_); !r) {
         tellFailure(
             "The settings and the operating time could not be saved in " + files_.prefs + ".", r);
+        return;
+    }
+    // A folder without the record of its date form keeps the form of this start from
+    // the first save on; it is tried once, so a failure is told only once.
+    if (dateFormToRecord_) {
+        dateFormToRecord_ = false;
+        if (const IoResult r = writeDateForm(files_.dateForm, dateForm_); !r)
+            tellFailure("The date form of this contest (" + dateForm_.pattern() +
+                            ") could not be kept in " + files_.dateForm + ".",
+                        r);
+    }
+}
+
+// The stored dates are read and written in the form the folder was started with,
+// whatever the locale of this start.
+void Form1Logic::readDateFormRecord() {
+    const DateFormRecord record = readDateForm(files_.dateForm);
+    dateFormToRecord_ = record.status == DateFormRecord::Status::Missing;
+    if (record.status == DateFormRecord::Status::Read)
+        dateForm_ = record.form;
+    else if (record.status == DateFormRecord::Status::Damaged)
+        m_.lblDialog.caption = files_.dateForm + " cannot be read: dates are read and written as " +
+                               dateForm_.pattern() + " until it is corrected.";
 }
 
 } // namespace vantor

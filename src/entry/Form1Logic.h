@@ -12,6 +12,7 @@
 
 #include "core/Clock.h"
 #include "core/ContestState.h"
+#include "core/DateFormFile.h"
 #include "core/DateTime.h"
 #include "core/LogFile.h"
 #include "core/OnOffFile.h"
@@ -33,6 +34,7 @@ struct FileNames {
     std::string prefs = PrefsFileName;
     std::string onOff = OnOffFileName;
     std::string sections = SectionChoiceFileName;
+    std::string dateForm = DateFormFileName;
     std::string asciiLog = "ASCIILog.txt";
     std::string asciiDupe = "ASCIIDup.txt";
 };
@@ -153,6 +155,8 @@ private:
     std::function<void(int)> loadObserver_;
     std::vector<ClockRun> runs_; // the clock's runs, for the 24-hour limit
     bool warnedHalfHour_ = false;
+    bool toldHalfHourZone_ = false;
+    bool dateFormToRecord_ = false; // the folder has no record of its date form yet
     bool warnedLimit_ = false;
     std::function<void(int)> commitObserver_;
 
@@ -175,6 +179,7 @@ private:
     void fillGrid();
     void runStationDialog();
     void savepref();
+    void readDateFormRecord();
     void appendJournal(int flag, const std::string& date, const std::string& time);
     void recordTimeOff();
     bool updateRunningTotal();
@@ -191,6 +196,10 @@ private:
     // The log load; tellSections names logged sections outside the chosen list.
     bool loadLogFile(bool tellSections);
     std::int64_t localNowSeconds() const;
+    std::int64_t steadyNowSeconds() const;
+    std::int64_t countNow() const;
+    bool halfHourZone() const;
+    std::string halfHourNote() const;
     void warnTraditionalFormat();
     void asciiLogCommand(bool print);
     void dupeSheetCommand(bool print);

@@ -97,6 +97,14 @@ void Form2Logic::Form_Load() {
     model = {};
     for (C c : DefaultOptions)
         model.option(c) = true;
+    // Today's entry declares the power the own precedence stands for (Q is QRP, B high
+    // power): that option is chosen from the start, so the default contradicts nothing.
+    if (s_.Sections == &Sections85) {
+        if (const Power own = precedencePower(s_.StationInfo.MyPre); own != Power::None)
+            for (const OptionRow& row : Options)
+                if (row.frame == Frame::Power)
+                    model.option(row.control) = row.value == int(own);
+    }
     model.Frame1 = s_.StationInfo.MyCall + "'s License Class:";
     model.focus = C::Option3;
 }
@@ -194,14 +202,21 @@ void Form2Logic::Command3_Click() {
 }
 
 void Form2Logic::Command4_Click() {
+    // Today's contest (its 85 sections) is entered in Cabrillo 3.0 as well. What keeps
+    // that file from being written is told first; the traditional file is still written.
+    const bool today = s_.Sections == &Sections85;
+    const ReportResult check = today ? cabrillo3Check(s_, details()) : ReportResult{};
+    if (!check.ok)
+        tell(check.error);
     const ReportResult r =
         writeCabrillo(CabrilloFileName, s_, details(), dateForm_, referenceYear_);
     if (!r.ok) {
         tell(r.error.empty() ? std::string(CabrilloFileName) + " could not be written." : r.error);
         return;
     }
-    // Today's contest (its 85 sections) is entered in Cabrillo 3.0 as well.
-    if (s_.Sections == &Sections85) {
+    if (!check.ok)
+        return;
+    if (today) {
         const std::string name = cabrillo3FileName(s_.StationInfo.MyCall);
         if (name.empty()) {
             tell("The Cabrillo 3.0 file needs your call: enter it in Setup.");

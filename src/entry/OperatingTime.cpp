@@ -26,7 +26,7 @@ void Form1Logic::cmdLogOn_Click() {
     const std::string date = dateForm_.format(toCivil(utc).date);
     const std::string time = formatHms(utc);
     if (s_.LoggedOn == 0) {
-        s_.TimeOnAt = localNowSeconds();
+        s_.TimeOnAt = steadyNowSeconds();
         s_.BandStart = s_.TimeOnAt;
         s_.LoggedOn = 1;
         m_.cmdLogOn.caption = "Log \"Time Off\"";
@@ -35,8 +35,9 @@ void Form1Logic::cmdLogOn_Click() {
         if (!runs_.empty() && !runs_.back().end)
             runs_.back().end = std::max(utc, runs_.back().start);
         runs_.push_back({utc, std::nullopt});
-        showTimeLeft(utc);
+        showTimeLeft(countNow());
     } else {
+        const std::int64_t counted = countNow();
         s_.LoggedOn = 0;
         m_.cmdLogOn.caption = "Log \"Time On\"";
         updateRunningTotal();
@@ -45,8 +46,8 @@ void Form1Logic::cmdLogOn_Click() {
         m_.lblDialog.caption =
             "Logged Off at " + date + " " + time + " Log On after " + formatHms(utc + 1800);
         if (!runs_.empty() && !runs_.back().end)
-            runs_.back().end = std::max(utc, runs_.back().start);
-        showTimeLeft(utc);
+            runs_.back().end = counted;
+        showTimeLeft(counted);
         savepref();
     }
     moveFocus(firstField());
@@ -63,9 +64,9 @@ void Form1Logic::Timer2_Timer() {
     m_.lblutctime.caption = formatHms(utcNowSeconds());
     checkUtcHours(false);
     if (s_.LoggedOn == 1 && updateRunningTotal())
-        m_.lbltimeon.caption = durationText(now - s_.BandStart);
+        m_.lbltimeon.caption = durationText(steadyNowSeconds() - s_.BandStart);
     if (s_.LoggedOn == 1)
-        showTimeLeft(utcNowSeconds());
+        showTimeLeft(countNow());
 }
 
 std::string Form1Logic::loadClockRuns() {
@@ -78,6 +79,15 @@ std::string Form1Logic::loadClockRuns() {
         return {};
     return journalPartlyRead(journal, files_.onOff) +
            "; the 24-hour count and \"Left of 24 hours\" leave out the rest.";
+}
+
+// The moment on the journal's scale up to which the running clock has counted: its
+// start stamp plus the time since on the steady clock, so that a jump of the wall
+// clock neither adds nor removes operating time.
+std::int64_t Form1Logic::countNow() const {
+    if (s_.LoggedOn == 1 && !runs_.empty() && !runs_.back().end)
+        return runs_.back().start + std::max<std::int64_t>(steadyNowSeconds() - s_.TimeOnAt, 0);
+    return utcNowSeconds();
 }
 
 // Only 24 of the contest's hours may be operated. The operator is warned half an hour
@@ -104,7 +114,7 @@ void Form1Logic::showTimeLeft(std::int64_t utcNow) {
 // between two ticks (or before the first) loses no time.
 bool Form1Logic::updateRunningTotal() {
     const std::int64_t run =
-        std::llabs(std::int64_t{s_.OpTime} + (localNowSeconds() - s_.TimeOnAt));
+        std::llabs(std::int64_t{s_.OpTime} + (steadyNowSeconds() - s_.TimeOnAt));
     if (run > INT32_MAX)
         return false; // beyond the counter: keep the last figures
     s_.OpTimeRun = static_cast<std::int32_t>(run);
@@ -125,6 +135,12 @@ std::optional<int> Form1Logic::systemUtcHours() const {
 // go wrong: the operator is told at once, and again after every contact until the
 // hours agree. Nothing is changed behind the operator's back.
 void Form1Logic::checkUtcHours(bool afterCommit) {
+    if (halfHourZone()) {
+        if (!toldHalfHourZone_)
+            m_.lblDialog.caption = halfHourNote();
+        toldHalfHourZone_ = true;
+        return;
+    }
     const auto suggested = systemUtcHours();
     if (!suggested || *suggested == s_.StationInfo.UtcHours) {
         toldUtcHours_.reset();
@@ -136,6 +152,17 @@ void Form1Logic::checkUtcHours(bool afterCommit) {
     m_.lblDialog.caption = "Check the hours in Setup: the computer says UTC = local + " +
                            std::to_string(*suggested) + " hours, Setup adds " +
                            std::to_string(s_.StationInfo.UtcHours) + " (daylight saving?).";
+}
+
+// "UTC-3:30" for the system's offset, which is not whole hours here.
+std::string Form1Logic::halfHourNote() const {
+    const std::int64_t offset = clock_.utcOffsetSeconds().value_or(0);
+    const std::int64_t minutes = (offset < 0 ? -offset : offset) / 60;
+    const std::string zone = std::string("UTC") + (offset < 0 ? "-" : "+") +
+                             std::to_string(minutes / 60) + ":" + (minutes % 60 < 10 ? "0" : "") +
+                             std::to_string(minutes % 60);
+    return "This computer's clock is " + zone +
+           ": contacts are stamped from its UTC clock, not with the hours in Setup.";
 }
 
 void Form1Logic::Timer1_Timer() {
@@ -179,7 +206,7 @@ void Form1Logic::chooseBand(const std::string& code) {
     EventScope scope(*this);
     s_.Band = code;
     m_.Label30.caption = s_.Band;
-    s_.BandStart = localNowSeconds();
+    s_.BandStart = steadyNowSeconds();
     savepref();
     for (std::size_t i = 0; i < BandCodes.size(); ++i)
         m_.bandChecked[i] = code == BandCodes[i];

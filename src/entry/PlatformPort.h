@@ -31,8 +31,9 @@ public:
     // reaches limitMs.
     virtual void holdUntil(std::int64_t limitMs) = 0;
 
-    // The station dialog, modal; returns what the operator left in it.
-    virtual StationData runStationDialog(const StationData& current) = 0;
+    // The station dialog, modal; returns what the operator left in it. A note, when not
+    // empty, is shown beside the hours box.
+    virtual StationData runStationDialog(const StationData& current, const std::string& note) = 0;
     virtual void showBandStatistics() = 0;
     // The edit contact dialog, modal, on record EditRec; "Done" stores the corrected
     // fields into the record. Without a dialog nothing changes.

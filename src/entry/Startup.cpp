@@ -15,6 +15,7 @@ void Form1Logic::Form_Load() {
     m_.lblDialog.caption = "Select a band from the menu bar and click Log \"Time On\" below!";
     m_.lblNumCurCon.caption = " " + signBlank(std::int64_t{s_.RecCount} + 1);
     s_.Sections = &readSectionChoice(files_.sections);
+    readDateFormRecord();
     fillGrid();
     s_.Band = "40";
     s_.TabOrder = 1;
@@ -26,6 +27,10 @@ void Form1Logic::Form_Load() {
             s_.StationInfo.UtcHours = static_cast<std::uint8_t>(*hours);
     }
     readPrefs(files_.prefs, s_);
+    // The total operated so far is shown from the start, and so journalled by the next
+    // start of the clock.
+    s_.OpTimeRun = s_.OpTime;
+    m_.lblttrack.caption = durationText(s_.OpTime);
     m_.Label30.caption = s_.Band;
     m_.numoptChecked = s_.TabOrder == 1;
     m_.calloptChecked = s_.TabOrder == 2;
@@ -42,7 +47,8 @@ void Form1Logic::showStationLabels() {
 }
 
 void Form1Logic::runStationDialog() {
-    const StationData entered = port_.runStationDialog(s_.StationInfo);
+    const StationData entered =
+        port_.runStationDialog(s_.StationInfo, halfHourZone() ? halfHourNote() : "");
     if (ended_)
         return; // the program was ended (a signal) while the dialog was open
     StationData& info = s_.StationInfo;

@@ -2,6 +2,7 @@
 
 #include "reports/ReportLine.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <utility>
@@ -47,6 +48,54 @@ std::string hourMinute(int secondsOfDay) {
 
 } // namespace
 
+ReportResult checkDatesNear(const ContestState& s, const std::vector<std::int64_t>& dayNumbers) {
+    if (dayNumbers.empty())
+        return {};
+    std::vector<std::int64_t> sorted = dayNumbers;
+    const auto middle = sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2);
+    std::nth_element(sorted.begin(), middle, sorted.end());
+    for (std::size_t i = 0; i < dayNumbers.size(); ++i) {
+        const std::int64_t apart = dayNumbers[i] - *middle;
+        if (apart > 3 || apart < -3)
+            return {false, "Contact " + std::to_string(i + 1) + " has the date \"" +
+                               s.ContactLog[static_cast<int>(i) + 1].Date +
+                               "\", more than three days from the other contacts' dates (read as " +
+                               isoDate(civilFromDays(dayNumbers[i])) +
+                               "); correct it and write the Cabrillo file again."};
+    }
+    return {};
+}
+
+ReportResult checkStampDates(const ContestState& s, const ShortDateForm& form, int referenceYear,
+                             std::vector<CivilDate>* days) {
+    std::vector<CivilDate> dates;
+    dates.reserve(static_cast<std::size_t>(std::max(s.RecCount, 0)));
+    // Neighbouring contacts nearly always share their date: read each text once.
+    const std::string* lastText = nullptr;
+    for (int i = 1; i <= s.RecCount; ++i) {
+        const Contact& c = s.ContactLog[i];
+        if (lastText && *lastText == c.Date) {
+            dates.push_back(dates.back());
+            continue;
+        }
+        const auto date = form.parse(c.Date, referenceYear);
+        if (!date)
+            return {false, "Contact " + std::to_string(i) + " has a date that cannot be read (\"" +
+                               c.Date + "\"); correct it and write the Cabrillo file again."};
+        dates.push_back(*date);
+        lastText = &c.Date;
+    }
+    std::vector<std::int64_t> dayNumbers;
+    dayNumbers.reserve(dates.size());
+    for (const CivilDate& d : dates)
+        dayNumbers.push_back(daysFromCivil(d));
+    if (ReportResult r = checkDatesNear(s, dayNumbers); !r.ok)
+        return r;
+    if (days)
+        *days = std::move(dates);
+    return {};
+}
+
 std::string_view cabrilloPowerWord(SummaryDetails::Power p) {
     switch (p) {
     case SummaryDetails::Power::High:
@@ -82,6 +131,9 @@ ReportResult cabrilloLines(const ContestState& s, const SummaryDetails& d,
     const StationData& st = s.StationInfo;
     const bool phone = st.ContestMode == ModePhone;
     const std::string_view mode = phone ? "PH" : "CW";
+    std::vector<CivilDate> dates;
+    if (ReportResult r = checkStampDates(s, form, referenceYear, &dates); !r.ok)
+        return r;
     ReportText text;
     text.add("START-OF-LOG: 2.0");
     text.add("ARRL-SECTION: " + st.MySec);
@@ -99,10 +151,7 @@ ReportResult cabrilloLines(const ContestState& s, const SummaryDetails& d,
     text.add("SOAPBOX: " + d.soapbox);
     for (int i = 1; i <= s.RecCount; ++i) {
         const Contact& c = s.ContactLog[i];
-        const auto date = form.parse(c.Date, referenceYear);
-        if (!date)
-            return {false, "Contact " + std::to_string(i) + " has a date that cannot be read (\"" +
-                               c.Date + "\"); correct it and write the Cabrillo file again."};
+        const CivilDate& date = dates[static_cast<std::size_t>(i - 1)];
         // Read as a time of day, so that a time typed as "9:05" still gives 0905.
         const auto time = parseTimeOfDay(c.Time);
         if (!time)
@@ -111,7 +160,7 @@ ReportResult cabrilloLines(const ContestState& s, const SummaryDetails& d,
         text.add(ReportLine("QSO:")
                      .at(6, cabrilloFrequency(c.Bnd))
                      .at(12, mode)
-                     .at(16, isoDate(*date))
+                     .at(16, isoDate(date))
                      .at(27, hourMinute(*time))
                      .at(32, st.MyCall)
                      .at(44, c.NumSent)

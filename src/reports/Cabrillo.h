@@ -18,6 +18,15 @@ std::string_view cabrilloFrequency(std::string_view band);
 // "HIGH", "LOW" or "QRP" for the chosen power option; empty when none is chosen.
 std::string_view cabrilloPowerWord(SummaryDetails::Power p);
 
+// Every contact's stored date read with form. A date that cannot be read, or that lies
+// more than three days from the log's middle date (a date read in another locale's
+// order does), fails naming the record. Dates read go to days (index record - 1).
+ReportResult checkStampDates(const ContestState& state, const ShortDateForm& form,
+                             int referenceYear, std::vector<CivilDate>* days = nullptr);
+
+// The same test on the day numbers (days since 1970) of records 1..RecCount.
+ReportResult checkDatesNear(const ContestState& state, const std::vector<std::int64_t>& dayNumbers);
+
 // The lines of the file (no line ends). Fails, naming the record number, when a
 // contact's stored date cannot be read with form.
 ReportResult cabrilloLines(const ContestState& state, const SummaryDetails& details,

@@ -28,6 +28,15 @@ std::optional<std::int32_t> claimedScore24(const ContestState& state,
                                            const ShortDateForm& form, int referenceYear,
                                            int* bad = nullptr);
 
+// What keeps the entry from being a file every log checker takes, before anything is
+// written: a power choice that contradicts the own precedence (Q is QRP, A low and B
+// high power), and the contacts listed by record number whose band is none of the
+// six, whose check is not two digits or whose precedence is none of Q A B U M S.
+ReportResult cabrillo3Check(const ContestState& state, const SummaryDetails& details);
+
+// The power option that the own precedence stands for; None for U, M, S and others.
+SummaryDetails::Power precedencePower(std::string_view pre);
+
 ReportResult cabrillo3Lines(const ContestState& state, const SummaryDetails& details,
                             const std::vector<ClockRun>& runs, const ShortDateForm& form,
                             int referenceYear, std::vector<std::string>& out);

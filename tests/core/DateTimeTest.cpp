@@ -1,9 +1,12 @@
 #include "core/DateTime.h"
+#include "core/DateFormFile.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 using namespace vantor;
 using Order = ShortDateForm::Order;
+using namespace vantor::test;
 
 TEST(ShortDateForm, FromLocalePatterns) {
     struct Case {
@@ -143,4 +146,28 @@ TEST(CivilDates, RoundTripAcrossYearsAndLeapDays) {
     EXPECT_EQ(t.minute, 30);
     EXPECT_EQ(toCivil(toSeconds({{2026, 12, 31}, 22, 0, 0}) + 3 * 3600).date,
               (CivilDate{2027, 1, 1}));
+}
+
+TEST(DateFormRecord, TheFolderKeepsItsFormAndRefusesAnyOther) {
+    const std::pair<const char*, const char*> cases[] = {
+        // nsdate.txt's bytes, the form read ("" damaged)
+        {"\"M/d/yyyy\"\r\n", "M/d/yyyy"},
+        {"\"dd/MM/yyyy\"", "dd/MM/yyyy"}, // no final line end
+        {"  \"yyyy/MM/dd\"\r\n", "yyyy/MM/dd"},
+        {"\"d/M/yy\"\r\n", ""},
+        {"\"dd.MM.yyyy\"\r\n", ""},
+        {"", ""},
+        {"\"M/d/yyyy\r\n", ""},
+    };
+    for (const auto& [bytes, pattern] : cases) {
+        const DateFormRecord r = parseDateForm(bytes);
+        EXPECT_EQ(r.status == DateFormRecord::Status::Read ? r.form.pattern() : "", pattern)
+            << bytes;
+    }
+    TempDir dir;
+    EXPECT_EQ(readDateForm("nsdate.txt").status, DateFormRecord::Status::Missing);
+    const ShortDateForm british = ShortDateForm::fromPattern("dd/MM/yyyy");
+    ASSERT_TRUE(writeDateForm("nsdate.txt", british));
+    EXPECT_EQ(readFile("nsdate.txt"), "\"dd/MM/yyyy\"\r\n");
+    EXPECT_EQ(readDateForm("nsdate.txt").form, british);
 }

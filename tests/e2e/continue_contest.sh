@@ -32,7 +32,7 @@ time='[0-2][0-9]:[0-5][0-9]:[0-5][0-9]'
 tail -n 1 log.txt >last.txt
 expect_lines last.txt "\"501\",\"77\",\"M\",\"ZZ9ZZ\",\"12\",\"AB\",\"$date\",\"$time\",\"15\""
 expect_lines nspref.txt '"N0CALL"' 0 '"A"' '"99"' '"MN"' 0 0 1 '"15"' '36[0-9][0-9]'
-expect_lines nsonoff.txt "1,\"$date\",\"$time\",\"00:00:00\"" "0,\"$date\",\"$time\",\"01:00:[0-9][0-9]\""
+expect_lines nsonoff.txt "1,\"$date\",\"$time\",\"01:00:00\"" "0,\"$date\",\"$time\",\"01:00:[0-9][0-9]\""
 # The stop counts the seconds since the start whether or not a clock tick came between
 # (Enter and Exit can fall within one second): the journal and the settings agree.
 optime=$(sed -n 10p nspref.txt | tr -d '\r')

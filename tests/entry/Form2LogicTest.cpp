@@ -185,6 +185,24 @@ TEST_F(Form2Fixture, WritingTheCabrilloFile) {
     EXPECT_EQ(logic.model.focus, C::Text11);
 }
 
+TEST_F(Form2Fixture, TodaysEntryFollowsThePrecedenceAndListsWhatNoCheckerTakes) {
+    state.Sections = &Sections85;
+    state.StationInfo.MyPre = "B";
+    logic.Form_Load();
+    EXPECT_TRUE(logic.model.option(C::Option18)); // High, as B stands for
+    EXPECT_FALSE(logic.model.option(C::Option19));
+
+    addContact("11/7/2026");
+    state.ContactLog[1].Bnd = "6";
+    logic.model.focus = C::Text11;
+    logic.Command4_Click();
+    ASSERT_EQ(titles(), std::vector<std::string>{"Vantor"});
+    EXPECT_NE(port.boxes[0].text.find("Contact 1: the band \"6\""), std::string::npos);
+    EXPECT_NE(readFile("ASCIICab.txt").find("CATEGORY: SINGLE-OP ALL HIGH\r\n"), std::string::npos);
+    EXPECT_FALSE(fileExists("W1AW.log"));
+    EXPECT_EQ(logic.model.focus, C::Text11);
+}
+
 TEST_F(Form2Fixture, PrintingTheSummarySheet) {
     using Job = PrintingPort::Job;
     struct Case {

@@ -266,3 +266,58 @@ TEST(UtcOffset, WithoutPreferencesTheStationDialogProposesTheSystemsHours) {
         EXPECT_EQ(int{state.StationInfo.UtcHours}, saved ? 4 : 6);
     }
 }
+
+TEST(SteadyDurations, TheFallBackOfTheClocksDoesNotShortenTheTotals) {
+    LogicHarness h;
+    h.clock.setMs(localMs(2026, 11, 1, 1, 30, 0)); // 01:30 EDT, UTC = local + 4
+    h.clock.setUtcOffsetSeconds(-4 * 3600);
+    h.startNewContest({"W1AW", "A", "85", "CT", 4, 0, 0});
+    h.state.OpTime = 600;
+    h.logic.cmdLogOn_Click();
+    h.clock.setMs(localMs(2026, 11, 1, 1, 15, 0)); // 45 minutes later: 01:15 EST
+    h.clock.setUtcOffsetSeconds(-5 * 3600);
+    h.logic.Timer2_Timer();
+    EXPECT_EQ(h.model.lblCurTime.caption, "1:15:00"); // the wall clock is still shown
+    EXPECT_EQ(h.model.lblttrack.caption, "00:55:00");
+    EXPECT_EQ(h.model.lbltimeon.caption, "00:45:00");
+    EXPECT_EQ(h.model.lbltimeleft.caption, "23:15:00");
+    h.logic.cmdLogOn_Click();
+    EXPECT_EQ(h.state.OpTime, 3300);
+}
+
+TEST(SteadyDurations, ARestartShowsAndJournalsTheStoredTotal) {
+    LogicHarness h;
+    h.startNewContest();
+    h.state.OpTime = 3600;
+    h.logic.cmdLogOn_Click();
+    h.logic.mnuExit_Click();
+
+    ContestState state;
+    Form1Model model;
+    FakePort port(h.clock);
+    Form1Logic logic(state, model, h.clock, port, ShortDateForm{});
+    logic.Form_Load();
+    EXPECT_EQ(model.lblttrack.caption, "01:00:00");
+    port.answers = {Answer::Yes};
+    logic.windowShown();
+    logic.cmdLogOn_Click();
+    const std::string journal = readFile("nsonoff.txt");
+    EXPECT_EQ(journal.substr(journal.size() - 12), "\"01:00:00\"\r\n");
+}
+
+TEST(UtcOffset, HalfHourZonesStampFromTheSystemsUtcClock) {
+    LogicHarness h;
+    h.clock.setMs(localMs(2026, 11, 7, 20, 0, 5));
+    h.clock.setUtcOffsetSeconds(-(3 * 3600 + 1800)); // Newfoundland: UTC-3:30
+    h.startNewContest({"VO1AA", "A", "85", "NL", 3, 0, 0});
+    h.logic.Timer2_Timer();
+    const std::string told = "This computer's clock is UTC-3:30: contacts are stamped from its "
+                             "UTC clock, not with the hours in Setup.";
+    EXPECT_EQ(h.model.lblDialog.caption, told);
+    EXPECT_EQ(h.port.stationNotes, std::vector<std::string>{told});
+    EXPECT_EQ(h.model.lblutctime.caption, "23:30:05");
+    h.type("1aw1aw85ct\n");
+    EXPECT_EQ(h.state.ContactLog[1].Time, "23:30:05");
+    h.logic.Timer2_Timer(); // told once
+    EXPECT_EQ(h.model.lblDialog.caption, " ");
+}

@@ -119,7 +119,10 @@ TEST(SectionChoice, ATraditionalFolderReadsAndWritesBackByteForByte) {
     EXPECT_EQ(readFile("log.txt"), log);
     EXPECT_EQ(readFile("nspref.txt"), prefs);
     EXPECT_EQ(readFile("nsonoff.txt"), onOff);
-    EXPECT_EQ(folder(), (std::set<std::string>{"log.txt", "nspref.txt", "nsonoff.txt"}));
+    // Beside them only the record of the date form the folder's dates are in.
+    EXPECT_EQ(folder(),
+              (std::set<std::string>{"log.txt", "nspref.txt", "nsonoff.txt", "nsdate.txt"}));
+    EXPECT_EQ(readFile("nsdate.txt"), "\"M/d/yyyy\"\r\n");
 }
 
 TEST(SectionChoice, TheEditDialogChecksTheChosenList) {

@@ -34,6 +34,7 @@ struct Contest {
         details.club = "Northern California Contest Club";
         details.name = "Ann Example";
         details.address1 = "1 Main St";
+        details.address2 = "Oakland CA";
         details.email = "ann@example.org";
         details.soapbox = "Fun.";
         const std::vector<OnOffRecord> journal = {
@@ -69,6 +70,7 @@ TEST(Cabrillo3, WholeFileOfASmallContest) {
         "CREATED-BY: Vantor 2.5\r\n"
         "NAME: Ann Example\r\n"
         "ADDRESS: 1 Main St\r\n"
+        "ADDRESS: Oakland CA\r\n"
         "EMAIL: ann@example.org\r\n"
         "OPERATORS: K6XX\r\n"
         "SOAPBOX: Fun.\r\n"
@@ -166,4 +168,56 @@ TEST(TodaysSections, TheOtherOutputsCountAndListThem) {
             markers.push_back(e.marker);
         EXPECT_EQ(markers, k.markers) << k.list->rows;
     }
+}
+
+TEST(Cabrillo3, PowerFollowsThePrecedenceAndAContradictionIsRefused) {
+    using Pow = SummaryDetails::Power;
+    const struct {
+        const char* pre;
+        Pow power;
+        const char* expected; // the CATEGORY-POWER value; "" none; null: refused
+    } cases[] = {
+        {"Q", Pow::None, "QRP"},   {"A", Pow::None, "LOW"},  {"B", Pow::None, "HIGH"},
+        {"B", Pow::High, "HIGH"},  {"B", Pow::Low, nullptr}, {"Q", Pow::Low, nullptr},
+        {"A", Pow::High, nullptr}, {"U", Pow::High, "HIGH"}, {"M", Pow::None, ""},
+    };
+    for (const auto& k : cases) {
+        Contest c;
+        c.state.StationInfo.MyPre = k.pre;
+        c.details.power = k.power;
+        std::vector<std::string> lines;
+        const ReportResult r =
+            cabrillo3Lines(c.state, c.details, c.runs, ShortDateForm{}, 2026, lines);
+        if (!k.expected) {
+            EXPECT_FALSE(r.ok) << k.pre;
+            EXPECT_NE(r.error.find("precedence " + std::string(k.pre)), std::string::npos)
+                << r.error;
+            continue;
+        }
+        ASSERT_TRUE(r.ok) << k.pre << " " << r.error;
+        std::string power;
+        for (const std::string& l : lines)
+            if (l.rfind("CATEGORY-POWER: ", 0) == 0)
+                power = l.substr(16);
+        EXPECT_EQ(power, k.expected) << k.pre;
+    }
+}
+
+TEST(Cabrillo3, ContactsNoReaderCanTakeAreListedAndNothingIsWritten) {
+    Contest c;
+    c.state.ContactLog[1].Bnd = "6";
+    c.state.ContactLog[2].Ck = "7";
+    c.state.ContactLog[3].Pre = "X";
+    c.state.ContactLog[4].Ck = "6O";
+    TempDir dir;
+    const ReportResult r =
+        writeCabrillo3("K6XX.log", c.state, c.details, c.runs, ShortDateForm{}, 2026);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, "These contacts cannot go into the Cabrillo 3.0 file; correct them and "
+                       "write it again:\n"
+                       "Contact 1: the band \"6\" is none of 160, 80, 40, 20, 15, 10.\n"
+                       "Contact 2: the check \"7\" is not two digits.\n"
+                       "Contact 3: the precedence \"X\" is none of Q, A, B, U, M, S.\n"
+                       "Contact 4: the check \"6O\" is not two digits.");
+    EXPECT_FALSE(fileExists("K6XX.log"));
 }

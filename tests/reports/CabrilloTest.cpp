@@ -108,12 +108,14 @@ TEST(Cabrillo, UnreadableStampNamesTheRecordAndLeavesNoFile) {
         {"31/31/2026", "21:00:00", "Contact 2 has a date that cannot be read (\"31/31/2026\")"},
         {"", "21:00:00", "Contact 2 has a date that cannot be read"},
         {"11/7/2026", "25:00:00", "Contact 2 has a time that cannot be read (\"25:00:00\")"},
+        {"7/11/2026", "21:00:00", "Contact 2 has the date \"7/11/2026\", more than three days"},
     };
     for (const auto& [date, time, message] : cases) {
         TempDir dir;
         ContestState s = station();
         add(s, {"1", "5", "A", "K9XYZ", "72", "WI", "11/7/2026", "21:05:33", "40"});
         add(s, {"2", "5", "A", "K9ABC", "72", "WI", date, time, "40"});
+        add(s, {"3", "5", "A", "K9DEF", "72", "WI", "11/8/2026", "01:05:33", "40"});
         const ReportResult r = writeCabrillo("ASCIICab.txt", s, {}, ShortDateForm{}, Year);
         EXPECT_FALSE(r.ok);
         EXPECT_NE(r.error.find(message), std::string::npos) << r.error;

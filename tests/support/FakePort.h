@@ -54,8 +54,10 @@ public:
         clock_.advanceMs(wait);
     }
     std::function<void()> duringStationDialog; // e.g. the program ended meanwhile
-    StationData runStationDialog(const StationData& current) override {
+    std::vector<std::string> stationNotes;     // the note shown by each station dialog
+    StationData runStationDialog(const StationData& current, const std::string& note) override {
         ++stationDialogs;
+        stationNotes.push_back(note);
         if (duringStationDialog)
             duringStationDialog();
         return useStationReply ? stationReply : current;

@@ -69,6 +69,10 @@ frmStationID::frmStationID(PlatformPort& port, QWidget* parent) : QDialog(parent
                           {HintLeft, top, HintWidth, RowHeight});
     }
 
+    Label12 = design_.label(this, "Label12", QString(),
+                            {HintLeft, rowTop(4) - 120, HintWidth, RowHeight + 240});
+    Label12->setWordWrap(true);
+
     const double contestTop = rowTop(5);
     design_.label(this, "Label8", QStringLiteral("Contest:"),
                   {LabelLeft, contestTop, LabelWidth, RowHeight},
@@ -93,17 +97,18 @@ frmStationID::frmStationID(PlatformPort& port, QWidget* parent) : QDialog(parent
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
 }
 
-void frmStationID::Form_Load(const StationData& current) {
+void frmStationID::Form_Load(const StationData& current, const std::string& note) {
     layOutWindow(this, DesignRect, design_, ScaledKinds);
     logic_.Form_Load(current);
+    Label12->setText(QString::fromLatin1(note.c_str()));
     for (std::size_t i = 0; i < boxes_.size(); ++i)
         boxes_[i]->render(logic_.box(Rows[i].which));
     (logic_.Option2 ? Option2 : Option1)->setChecked(true);
     boxes_[0]->setFocus();
 }
 
-StationData frmStationID::run(const StationData& current) {
-    Form_Load(current);
+StationData frmStationID::run(const StationData& current, const std::string& note) {
+    Form_Load(current, note);
     exec();
     return result(current);
 }

@@ -12,6 +12,7 @@
 #include <cstddef>
 
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -27,10 +28,12 @@ public:
     static constexpr UnitRect DesignRect{0, 0, 8100, 4380};
 
     // Loads the dialog from current, shows it modally and returns the values to store.
-    StationData run(const StationData& current);
+    // A note, when not empty, stands beside the hours box.
+    StationData run(const StationData& current, const std::string& note = "");
 
-    // Lays the window out to the screen, then fills the boxes from current.
-    void Form_Load(const StationData& current);
+    // Lays the window out to the screen, then fills the boxes from current and the note
+    // beside the hours box.
+    void Form_Load(const StationData& current, const std::string& note = "");
     // The boxes when "Done" accepted them, otherwise current.
     StationData result(const StationData& current) const;
     using QDialog::result;
@@ -50,6 +53,7 @@ private:
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;
     QPushButton* Command1 = nullptr;
+    QLabel* Label12 = nullptr; // the note beside the hours box
 };
 
 } // namespace vantor::ui

@@ -17,6 +17,10 @@ std::optional<std::int64_t> QtClock::utcOffsetSeconds() const {
     return QDateTime::currentDateTime().offsetFromUtc();
 }
 
+std::int64_t QtClock::utcMs() const {
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
 ShortDateForm systemShortDateForm() {
     const QLocale locale = QLocale::system();
     if (locale.language() == QLocale::C)

@@ -10,6 +10,7 @@ class QtClock final : public Clock {
 public:
     std::int64_t nowMs() const override;
     std::optional<std::int64_t> utcOffsetSeconds() const override;
+    std::int64_t utcMs() const override;
 };
 
 // The system locale's short date form, reduced to the numeric form the program writes.

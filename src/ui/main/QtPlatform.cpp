@@ -81,9 +81,9 @@ void QtPlatform::holdUntil(std::int64_t limitMs) {
         QThread::msleep(static_cast<unsigned long>(std::min<std::int64_t>(left, 20)));
 }
 
-StationData QtPlatform::runStationDialog(const StationData& current) {
+StationData QtPlatform::runStationDialog(const StationData& current, const std::string& note) {
     frmStationID dialog(*this, owner_);
-    return dialog.run(current);
+    return dialog.run(current, note);
 }
 
 void QtPlatform::showBandStatistics() {

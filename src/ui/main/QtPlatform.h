@@ -20,7 +20,7 @@ public:
     Answer messageBox(const std::string& title, const std::string& text, Buttons buttons, Icon icon,
                       Answer defaultButton = Answer::Yes) override;
     void holdUntil(std::int64_t limitMs) override;
-    StationData runStationDialog(const StationData& current) override;
+    StationData runStationDialog(const StationData& current, const std::string& note) override;
     void showBandStatistics() override;
     void runEditDialog(ContestState& state, int EditRec, const ShortDateForm& dateForm,
                        int referenceYear) override;

@@ -64,6 +64,11 @@ TEST_F(StationID, LoadShowsTheStoredValues) {
     EXPECT_EQ(text("Text5"), "CT");
     EXPECT_EQ(text("Text6"), "5");
     EXPECT_EQ(QApplication::focusWidget(), get("Text1"));
+    EXPECT_EQ(get<QLabel>("Label12")->text(), "");
+
+    // Where the hours in the box are not used, the dialog says so beside it.
+    dialog.Form_Load(Stored, "Stamped from the UTC clock.");
+    EXPECT_EQ(get<QLabel>("Label12")->text(), "Stamped from the UTC clock.");
 }
 
 TEST_F(StationID, TypedKeysFollowEachBoxsRules) {
