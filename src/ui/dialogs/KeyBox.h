@@ -5,6 +5,7 @@
 // itself; text that arrives without typing (paste, drop) is cleaned by PasteFilter.
 
 #include "entry/ControlModels.h"
+#include "entry/FieldFilters.h"
 
 #include <QLineEdit>
 #include <QValidator>
@@ -36,17 +37,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// Keeps text that was not typed within what the keystroke rules would allow:
-// Latin-1 printable characters, letters a-z raised, no double quote, and in a
-// digits-only box nothing but 0-9.
+// Keeps text that was not typed within what the keystroke rules would allow: letters
+// a-z raised, then only what the entry field `like` keeps.
 class PasteFilter : public QValidator {
     Q_OBJECT
 public:
-    PasteFilter(bool digitsOnly, QObject* parent);
+    PasteFilter(Field like, QObject* parent);
     State validate(QString& input, int& pos) const override;
 
 private:
-    bool digitsOnly_;
+    Field like_;
 };
 
 } // namespace vantor::ui
