@@ -45,12 +45,22 @@ void KeyBox::render(const TextBoxModel& model) {
     if (model.maxLength > 0 && maxLength() != model.maxLength)
         setMaxLength(model.maxLength);
     const QString text = QString::fromLatin1(model.text.data(), qsizetype(model.text.size()));
-    if (text != this->text())
+    bool changed = !rendered_ || model.caret != shownCaret_ || model.selStart != shownSelStart_ ||
+                   model.selLength != shownSelLength_;
+    if (text != this->text()) {
         setText(text);
+        changed = true;
+    }
+    if (!changed)
+        return;
     if (model.selLength > 0)
         setSelection(model.selStart, model.selLength);
     else
         setCursorPosition(model.caret);
+    rendered_ = true;
+    shownCaret_ = model.caret;
+    shownSelStart_ = model.selStart;
+    shownSelLength_ = model.selLength;
 }
 
 void KeyBox::readInto(TextBoxModel& model) const {
@@ -63,6 +73,9 @@ void KeyBox::readInto(TextBoxModel& model) const {
         model.selStart = model.caret;
         model.selLength = 0;
     }
+    shownCaret_ = model.caret;
+    shownSelStart_ = model.selStart;
+    shownSelLength_ = model.selLength;
 }
 
 PasteFilter::PasteFilter(Field like, QObject* parent) : QValidator(parent), like_(like) {}

@@ -30,11 +30,20 @@ public:
     // Characters beyond Latin-1 are dropped, so the list may be empty.
     static std::optional<std::vector<int>> codesOf(const QKeyEvent& event);
 
+    // Shows the model's text; its caret and selection only when the logic moved them
+    // since the last render or read, so that a render for anything else (the clock's
+    // tick) leaves the operator's own.
     void render(const TextBoxModel& model);
     void readInto(TextBoxModel& model) const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool rendered_ = false;
+    mutable int shownCaret_ = 0; // as last rendered or read
+    mutable int shownSelStart_ = 0;
+    mutable int shownSelLength_ = 0;
 };
 
 // Keeps text that was not typed within what the keystroke rules would allow: letters

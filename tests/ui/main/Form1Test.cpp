@@ -314,6 +314,19 @@ TEST_F(Form1Window, AKeyTypedAtOnceAfterAltCLandsInTheSerialField) {
     EXPECT_EQ(focused(), "txtNum");
 }
 
+TEST_F(Form1Window, ASelectionMadeInTheCallSurvivesTheClocksRepaintAndIsTypedOver) {
+    open();
+    typeKeys("12aw9xyz");
+    QWidget* call = QApplication::focusWidget();
+    for (Qt::Key k : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Left})
+        QTest::keyClick(call, k);
+    QTest::keyClick(call, Qt::Key_Left, Qt::ShiftModifier); // the 9
+    form->render();                                         // what each clock tick does
+    typeKeys("0");
+    EXPECT_EQ(field("txtCall"), "W0XYZ");
+    EXPECT_EQ(focused(), "txtCall");
+}
+
 TEST_F(Form1Window, KeysTypedAheadOfADuplicateAreDiscardedWhileTheRedStaysThreeSeconds) {
     writeFile("log.txt",
               "\"1\",\"5\",\"A\",\"W1AW\",\"85\",\"CT\",\"11/6/99\",\"21:04:33\",\"40\"\r\n");
