@@ -3,6 +3,8 @@
 #include "core/FieldReader.h"
 #include "core/FieldWriter.h"
 
+#include <memory>
+
 namespace vantor {
 
 namespace {
@@ -28,6 +30,12 @@ IoResult rewriteLog(const std::string& path, const ContestState& state) {
     FieldWriter w;
     for (int i = 1; i <= state.RecCount; ++i)
         writeContact(w, state.ContactLog[i]);
+    // A file the loader would refuse never replaces one it reads.
+    auto check = std::make_unique<ContestState>();
+    check->Sections = state.Sections;
+    if (const LoadResult r = loadLogData(*check, w.str()); !r.ok())
+        return IoResult::failure("record " + std::to_string(r.line) +
+                                 " would make the log unreadable");
     return replaceAtomically(path, w.str());
 }
 

@@ -1,14 +1,17 @@
 // A station counts once, on any band: the exact check when the call field is left or
 // Enter is pressed, the partial-dupe list while a call is typed, and the hold that
-// keeps a duplicate announcement readable.
+// keeps a duplicate announcement readable and discards the keys typed ahead of it.
 
 #include "entry/EventScope.h"
 #include "entry/Form1Logic.h"
+
+#include <algorithm>
 
 namespace vantor {
 
 namespace {
 constexpr std::size_t PartialListLimit = 125;
+constexpr std::int64_t HoldMs = 3000;
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -39,7 +42,7 @@ void Form1Logic::dupcheck() {
     if (s_.DupeFlag == 1) {
         moveFocus(firstField());
         // The fields are emptied here; leaving the call field must not check again and
-        // so end the hold on the next key.
+        // so end the hold at once.
         skipCallCheck_ = true;
         emptyEntryFields();
     }
@@ -53,10 +56,12 @@ void Form1Logic::partdupe(int k) {
 
     const std::string& current = m_.txtCall.text;
     const bool listable = k > 45 && k < 91;
+    // The call as it stands once the field has taken the key, wherever the caret is.
+    TextBoxModel after = m_.txtCall;
+    applyKey(after, k);
+    const std::string& typed = after.text;
     std::string list;
     if (s_.ShowPartials == 1 && listable) {
-        std::string typed = current;
-        typed += static_cast<char>(k);
         for (int i = 1; i <= s_.RecCount; ++i) {
             const std::string& call = s_.ContactLog[i].Call;
             if (call.size() >= typed.size() && call.compare(0, typed.size(), typed) == 0)
@@ -73,24 +78,48 @@ void Form1Logic::partdupe(int k) {
     else if (s_.LoggedOn == 1)
         m_.lblDialog.caption = " ";
 
-    // Plausibility of the call once its third character is typed.
-    if (current.size() + 1 == 3 && listable) {
-        const char second = current[1];
-        const char third = static_cast<char>(k);
-        if (isDigit(second) || isDigit(third)) {
+    // Plausibility of the call once its third character is typed. A warning, not a
+    // question: a modal box here would swallow the rest of the exchange.
+    if (typed.size() == 3 && current.size() == 2 && listable) {
+        if (isDigit(typed[1]) || isDigit(typed[2])) {
             m_.lblDialog.caption = " ";
         } else {
             port_.beep();
-            port_.messageBox("Valid callsign?", "The second or third character is not numeric!",
-                             Buttons::Ok, Icon::None);
             m_.lblDialog.caption = "The second or third character is not numeric!";
         }
     }
 }
 
-void Form1Logic::dupehold() {
-    port_.holdUntil(s_.DupeAt + 3000);
+// The three seconds after a duplicate announcement: the red message stays up and every
+// key typed meanwhile (the rest of the duplicate's exchange) is discarded. The hold
+// ends with the window's timer (dupeHoldOver) or with the first key typed after it.
+bool Form1Logic::dupehold() {
+    if (s_.DupeFlag == 0)
+        return false;
+    if (clock_.nowMs() < s_.DupeAt + HoldMs)
+        return true;
+    endHold();
+    return false;
+}
+
+std::int64_t Form1Logic::dupeHoldLeftMs() const {
+    return std::clamp<std::int64_t>(s_.DupeAt + HoldMs - clock_.nowMs(), 0, HoldMs);
+}
+
+// The timer runs on a steady clock: a wall clock set back during the hold cannot make
+// the hold longer than its three seconds.
+void Form1Logic::dupeHoldOver() {
+    if (ended_ || s_.DupeFlag == 0)
+        return;
+    EventScope scope(*this);
+    endHold();
+}
+
+// The announcement stays readable; its red, which says that keys are being discarded,
+// goes away.
+void Form1Logic::endHold() {
     s_.DupeFlag = 0;
+    m_.lblDialog.back = colours::Message;
 }
 
 void Form1Logic::cmdDup_Click() {

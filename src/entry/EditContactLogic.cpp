@@ -1,6 +1,10 @@
 #include "entry/EditContactLogic.h"
 
 #include "core/SectionTable.h"
+#include "entry/FieldFilters.h"
+#include "entry/Form1Model.h"
+
+#include <algorithm>
 
 namespace vantor {
 
@@ -23,6 +27,28 @@ std::array<std::string*, EditContactLogic::BoxCount> fieldsOf(Contact& c) {
     return {&c.NumSent, &c.Num, &c.Pre, &c.Call, &c.Ck, &c.Sec, &c.Date, &c.Time, &c.Bnd};
 }
 
+// Each box keeps what its entry field keeps, so that no correction can store what the
+// log's reader refuses. The stamp boxes take the program's own date and time forms.
+struct BoxRule {
+    Field like; // the entry field whose characters the box keeps; Other for the rest
+    int length;
+};
+constexpr std::array<BoxRule, EditContactLogic::BoxCount> Rules{{
+    {Field::txtNum, NumLength},   // NumSent
+    {Field::txtNum, NumLength},   // Num
+    {Field::txtPre, PreLength},   // Pre
+    {Field::txtCall, CallLength}, // Call
+    {Field::txtCK, CkLength},     // Ck
+    {Field::txtSec, SecLength},   // Sec
+    {Field::Other, 10},           // Date: "11/17/2026"
+    {Field::Other, 8},            // Time: "21:04:33"
+    {Field::txtSec, 3},           // Bnd: the longest band code
+}};
+
+const BoxRule& ruleOf(Box b) {
+    return Rules[static_cast<std::size_t>(b)];
+}
+
 } // namespace
 
 EditContactLogic::EditContactLogic(ContestState& state, PlatformPort& port, ShortDateForm dateForm,
@@ -34,13 +60,23 @@ bool EditContactLogic::Form_Load(int editRec) {
         return false;
     EditRec = editRec;
     const auto fields = fieldsOf(s_.ContactLog[editRec]);
-    for (std::size_t i = 0; i < BoxCount; ++i)
+    for (std::size_t i = 0; i < BoxCount; ++i) {
         boxes[i].setText(*fields[i]);
+        // A longer text from a hand-edited log is shown whole, never cut.
+        boxes[i].maxLength = std::max(Rules[i].length, static_cast<int>(fields[i]->size()));
+    }
     focus = Box::txtEditNumSent;
     hidden = false;
     Label1.visible = false;
     Label2.visible = false;
+    showBandWarning();
     return true;
+}
+
+void EditContactLogic::showBandWarning() {
+    const std::string& band = box(Box::txtEditBnd).text;
+    bandWarning.visible =
+        std::none_of(BandCodes.begin(), BandCodes.end(), [&](const char* b) { return band == b; });
 }
 
 void EditContactLogic::Cap2(int& k) {
@@ -59,6 +95,9 @@ void EditContactLogic::filterKey(Box b, int& k) const {
     case Box::txtEditNumSent:
         Number(k);
         return;
+    case Box::cmdDone:
+        k = 0;
+        return;
     case Box::txtEditDate:
         if (k != 8 && !(k >= '/' && k <= '9'))
             k = 0;
@@ -69,13 +108,13 @@ void EditContactLogic::filterKey(Box b, int& k) const {
             k = 0;
         Cap2(k);
         return;
-    case Box::cmdDone:
-        k = 0;
-        return;
     default:
         if (k == '"')
             k = 0;
         Cap2(k);
+        if (k != 8 &&
+            !(k > 0 && k < 256 && fieldKeeps(ruleOf(b).like, static_cast<unsigned char>(k))))
+            k = 0;
         return;
     }
 }
@@ -91,6 +130,7 @@ void EditContactLogic::typeKey(Box b, int code) {
     filterKey(b, k);
     if (!hidden)
         applyKey(box(b), k);
+    showBandWarning();
 }
 
 void EditContactLogic::editedText(Box b, const std::string& text) {
@@ -107,11 +147,13 @@ void EditContactLogic::editedText(Box b, const std::string& text) {
             kept.push_back(static_cast<char>(k));
     }
     TextBoxModel& target = box(b);
-    if (kept == text) {
+    if (target.maxLength > 0 && static_cast<int>(kept.size()) > target.maxLength)
+        kept.resize(static_cast<std::size_t>(target.maxLength));
+    if (kept == text)
         target.text = std::move(kept);
-        return;
-    }
-    target.setText(std::move(kept));
+    else
+        target.setText(std::move(kept));
+    showBandWarning();
 }
 
 bool EditContactLogic::recognised(const std::string& text) const {

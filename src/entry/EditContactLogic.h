@@ -1,9 +1,10 @@
 #pragma once
 // The edit contact dialog without its window: it shows one record's nine fields,
-// filters the keys typed into them, checks the date and time when the operator leaves
-// those boxes, and on "Done" refuses a bad time or date, a call sign logged under
-// another record and a section not in the table before it stores the boxes into the
-// record. It never touches the log file; the caller rewrites and reloads it.
+// keeps each box to the characters and the length of its entry field, checks the date
+// and time when the operator leaves those boxes, warns of a band that is none of the
+// six, and on "Done" refuses a bad time or date, a call sign logged under another
+// record and a section not in the table before it stores the boxes into the record. It
+// never touches the log file; the caller rewrites and reloads it.
 
 #include "core/ContestState.h"
 #include "core/DateTime.h"
@@ -46,6 +47,8 @@ public:
     std::array<TextBoxModel, BoxCount> boxes;
     WarningLabel Label1{" Duplicate!"}; // on the call sign's row
     WarningLabel Label2{"   Invalid!"}; // on the section's row
+    // On the band's row while the band is none of the six (it is still stored).
+    WarningLabel bandWarning{" Not a band!"};
     Box focus = Box::txtEditNumSent;
     bool hidden = false; // "Done" stored the record
 
@@ -77,6 +80,7 @@ private:
     int referenceYear_;
 
     void filterKey(Box box, int& k) const;
+    void showBandWarning();
     bool checkDateOrTime(Box box);
     void txtEditDate_LostFocus();
     void txtEditTime_LostFocus();

@@ -62,10 +62,28 @@ void Form1Logic::settleFocus() {
     skipCallCheck_ = false;
 }
 
+namespace {
+// The codes an entry field's rules work on: Backspace, Enter and printable ASCII.
+// Anything else (an accented letter, a symbol of another keyboard) no field takes.
+bool entryCode(int code) {
+    return code == 8 || code == 13 || (code >= 32 && code <= 126);
+}
+} // namespace
+
+bool Form1Logic::entryEmpty() const {
+    return m_.txtNum.text.empty() && m_.txtPre.text.empty() && m_.txtCall.text.empty() &&
+           m_.txtCK.text.empty() && m_.txtSec.text.empty();
+}
+
 void Form1Logic::typeKey(Field field, int code) {
     if (ended_ || field == Field::None || field == Field::Other)
         return;
     EventScope scope(*this);
+    // Discarded without a trace: keys typed during a duplicate's hold, codes no field
+    // takes, and Enter on an empty form (the second Enter after a contact), which would
+    // only replace the last message by "Invalid Section".
+    if (dupehold() || !entryCode(code) || (code == 13 && entryEmpty()))
+        return;
     int k = code;
     dispatchKey(field, k);
     if (!ended_)
@@ -105,6 +123,9 @@ void Form1Logic::userFocus(Field field) {
 
 void Form1Logic::editedText(Field field, const std::string& text, int caret) {
     if (ended_ || field == Field::None || field == Field::Other)
+        return;
+    // During a duplicate's hold the fields stay as the announcement left them.
+    if (dupehold())
         return;
     TextBoxModel& box = m_.box(field);
     std::string kept = filterFieldText(field, text);

@@ -79,7 +79,13 @@ public:
     // --- Duplicates ---
     void dupcheck();
     void partdupe(int k);
-    void dupehold();
+    // True while the three seconds after a duplicate announcement last: a key typed then
+    // is discarded. The first call after them ends the hold.
+    bool dupehold();
+    // The window's hold timer ran out (dupeHoldLeftMs after the announcement).
+    void dupeHoldOver();
+    bool holdingKeys() const { return s_.DupeFlag == 1; }
+    std::int64_t dupeHoldLeftMs() const;
     void cmdDup_Click();
 
     // --- Scoreboard and grid ---
@@ -149,7 +155,7 @@ private:
     int depth_ = 0;
     Field settledFocus_ = Field::None;
     bool skipCallCheck_ = false;
-    int announcements_ = 0;
+    int announcements_ = 0; // duplicate announcements made, for the message colour
     bool ended_ = false;
     std::optional<int> toldUtcHours_; // the system's hours last told to the operator
     std::function<void(int)> loadObserver_;
@@ -168,7 +174,9 @@ private:
     void handOver(Field target, std::uint8_t code, int& k, bool moveFirst);
     void takeOver(int& k);
     void finishTakeOver(TextBoxModel& box, int k);
-    void holdIfAnnouncedBefore(int announcementsAtStart);
+    bool handsOn(const TextBoxModel& box) const;
+    void endHold();
+    bool entryEmpty() const;
     void dispatchKey(Field field, int& k);
 
     void emptyEntryFields();

@@ -7,11 +7,11 @@
 namespace vantor {
 
 Form1Model::Form1Model() {
-    txtNum.maxLength = 5;
-    txtPre.maxLength = 1;
-    txtCall.maxLength = 12;
-    txtCK.maxLength = 2;
-    txtSec.maxLength = 4;
+    txtNum.maxLength = NumLength;
+    txtPre.maxLength = PreLength;
+    txtCall.maxLength = CallLength;
+    txtCK.maxLength = CkLength;
+    txtSec.maxLength = SecLength;
     txtNum.tabIndex = 1;
     txtPre.tabIndex = 2;
     txtCall.tabIndex = 3;

@@ -12,6 +12,13 @@ enum class Field { None, txtNum, txtPre, txtCall, txtCK, txtSec, Other };
 
 inline constexpr std::array<const char*, 6> BandCodes = {"160", "80", "40", "20", "15", "10"};
 
+// The entry fields' length limits; the edit dialog's boxes have the same.
+inline constexpr int NumLength = 5;
+inline constexpr int PreLength = 1;
+inline constexpr int CallLength = 12;
+inline constexpr int CkLength = 2;
+inline constexpr int SecLength = 4;
+
 struct Form1Model {
     Form1Model();
 

@@ -51,11 +51,12 @@ void Form1Logic::finishTakeOver(TextBoxModel& box, int k) {
     s_.KeyState = 0;
 }
 
-// A key typed after a duplicate announcement waits until three seconds after it; the
-// key that caused the announcement itself is not held.
-void Form1Logic::holdIfAnnouncedBefore(int announcementsAtStart) {
-    if (s_.DupeFlag == 1 && announcements_ == announcementsAtStart)
-        dupehold();
+// A field hands a key it typed itself on only with the caret at the end of its text and
+// nothing selected; elsewhere the key edits the text in place. A key handed to the
+// field from another goes on by the rules whatever the field's caret.
+bool Form1Logic::handsOn(const TextBoxModel& box) const {
+    return s_.KeyState != 0 ||
+           (box.selLength == 0 && box.caret >= static_cast<int>(box.text.size()));
 }
 
 void Form1Logic::showNextSerial() {
@@ -65,7 +66,6 @@ void Form1Logic::showNextSerial() {
 
 void Form1Logic::txtNum_KeyPress(int& k) {
     EventScope scope(*this);
-    const int announced = announcements_;
     if (s_.RecCount > 0)
         showNextSerial();
     m_.lblDialog.back = colours::Message;
@@ -76,7 +76,7 @@ void Form1Logic::txtNum_KeyPress(int& k) {
         m_.lblDialog.caption = "Click Log \"On Time\"!";
         port_.beep();
     }
-    if (k > 57 && s_.KeyState == 0)
+    if (k > 57 && s_.KeyState == 0 && handsOn(m_.txtNum))
         handOver(Field::txtPre, 1, k, false);
     if (s_.KeyState == 4)
         takeOver(k);
@@ -90,13 +90,12 @@ void Form1Logic::txtNum_KeyPress(int& k) {
     }
     if (s_.KeyState == 4)
         finishTakeOver(m_.txtNum, k);
-    holdIfAnnouncedBefore(announced);
 }
 
 void Form1Logic::txtpre_KeyPress(int& k) {
     EventScope scope(*this);
     const Field next = s_.TabOrder == 2 ? Field::txtCK : Field::txtCall;
-    if (m_.txtPre.text.size() == 1 && k > 47)
+    if (m_.txtPre.text.size() == 1 && k > 47 && handsOn(m_.txtPre))
         handOver(next, 2, k, true);
     if (s_.KeyState == 1)
         takeOver(k);
@@ -128,7 +127,6 @@ void Form1Logic::txtpre_KeyPress(int& k) {
 
 void Form1Logic::txtCall_KeyPress(int& k) {
     EventScope scope(*this);
-    const int announced = announcements_;
     const Field next = s_.TabOrder == 2 ? Field::txtNum : Field::txtCK;
     m_.lblDupe.fontSize = 9.0;
     if (k == Quote)
@@ -148,7 +146,8 @@ void Form1Logic::txtCall_KeyPress(int& k) {
             belowZero = true;
     }
     // A digit after the letters of a call's suffix starts the next field.
-    if (text.size() > 2 && digits > 0 && lastDigit != text.size() && !belowZero && isDigit(k))
+    if (text.size() > 2 && digits > 0 && lastDigit != text.size() && !belowZero && isDigit(k) &&
+        handsOn(m_.txtCall))
         handOver(next, 4, k, true);
 
     if (m_.txtCall.text.size() < 3 && s_.LoggedOn == 1)
@@ -176,12 +175,11 @@ void Form1Logic::txtCall_KeyPress(int& k) {
         partdupe(k);
     if (s_.KeyState == 2)
         finishTakeOver(m_.txtCall, k);
-    holdIfAnnouncedBefore(announced);
 }
 
 void Form1Logic::txtCK_KeyPress(int& k) {
     EventScope scope(*this);
-    if (k > 57)
+    if (k > 57 && handsOn(m_.txtCK))
         handOver(Field::txtSec, 3, k, false);
     if (s_.KeyState == 4 || s_.KeyState == 2)
         takeOver(k);

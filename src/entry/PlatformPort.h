@@ -1,7 +1,7 @@
 #pragma once
 // What the window logic needs from the platform besides the clock: the beep, modal
-// message boxes, the three-second hold, the secondary windows and the end of the
-// program. Qt implements it for the real window; tests script it.
+// message boxes, the secondary windows and the end of the program. Qt implements it
+// for the real window; tests script it.
 
 #include "core/ContestState.h"
 #include "core/DateTime.h"
@@ -26,10 +26,6 @@ public:
     // button has its first one as the default.
     virtual Answer messageBox(const std::string& title, const std::string& text, Buttons buttons,
                               Icon icon, Answer defaultButton = Answer::Yes) = 0;
-
-    // Waits, handling no window events and painting nothing, until the local clock
-    // reaches limitMs.
-    virtual void holdUntil(std::int64_t limitMs) = 0;
 
     // The station dialog, modal; returns what the operator left in it. A note, when not
     // empty, is shown beside the hours box.

@@ -1,6 +1,7 @@
 #include "entry/StationDialogLogic.h"
 
 #include "core/Numbers.h"
+#include "entry/FieldFilters.h"
 
 namespace vantor {
 
@@ -30,6 +31,12 @@ TextBoxModel& StationDialogLogic::box(Box b) {
     return Text6;
 }
 
+Field StationDialogLogic::fieldLike(Box b) {
+    // Printable ASCII without the space and the quote: what the preferences file and the
+    // Cabrillo header can carry. Precedence and check are not validated beyond that.
+    return b == Box::Text6 ? Field::txtNum : Field::txtCall;
+}
+
 void StationDialogLogic::Cap3(int& k) {
     if (k != 9 && k >= 'a' && k <= 'z')
         k = k - 'a' + 'A';
@@ -49,10 +56,16 @@ void StationDialogLogic::typeKey(Box b, int code) {
         k = 0;
         Command1_Click();
     }
-    if (b == Box::Text6)
+    if (b == Box::Text6) {
         numberr(k);
-    else
+    } else {
         Cap3(k);
+        // Nothing outside printable ASCII, no space: such a character would reach the
+        // preferences and the Cabrillo header.
+        if (k != 8 &&
+            !(k > 0 && k < 256 && fieldKeeps(fieldLike(b), static_cast<unsigned char>(k))))
+            k = 0;
+    }
     applyKey(box(b), k);
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 // The station identification dialog without its window: the boxes' keystroke rules
-// and the checks of "Done". The dialog shows StationInfo and hands back what the
-// operator leaves in it; the caller stores it.
+// (printable ASCII only) and the checks of "Done". The dialog shows StationInfo and
+// hands back what the operator leaves in it; the caller stores it.
 
 #include "core/ContestState.h"
 #include "entry/ControlModels.h"
+#include "entry/Form1Model.h"
 #include "entry/PlatformPort.h"
 
 namespace vantor {
@@ -31,6 +32,8 @@ public:
 
     static void Cap3(int& k);
     static void numberr(int& k);
+    // The entry field whose characters a box keeps: the call's, the hours box the digits.
+    static Field fieldLike(Box b);
 
     TextBoxModel& box(Box b);
 

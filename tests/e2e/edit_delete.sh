@@ -19,37 +19,6 @@ printf '"N0CALL"\r\n0\r\n"A"\r\n"99"\r\n"MN"\r\n0\r\n0\r\n1\r\n"15"\r\n0\r\n' >n
 printf '%s\r\n' "$l1" "$l2nny" >edited.txt
 printf '%s\r\n' "$l1" "$l2nny" "$l3" >expected-edit.txt
 
-# Waits until log.txt holds exactly the bytes of the given file.
-wait_for_log() {
-    local i
-    for i in $(seq 1 $((E2E_TIMEOUT * 10))); do
-        cmp -s log.txt "$1" && return 0
-        sleep 0.1
-    done
-    fail "log.txt is not as expected: $(cat -A log.txt)"
-}
-
-# Waits until the program reports its log loaded with this many contacts.
-wait_for_load() {
-    local i
-    for i in $(seq 1 $((E2E_TIMEOUT * 10))); do
-        grep -Eq "^vantor timing: log loaded \($1 contacts\)" stderr.txt && return 0
-        sleep 0.1
-    done
-    fail "no load of $1 contacts: $(cat stderr.txt)"
-}
-
-continue_contest() {
-    start_program "$BINARY"
-    focus_program_window >/dev/null
-    press Return
-    focus_window "Amateur Station I.D." >/dev/null
-    press Return
-    focus_window "Open existing log?" >/dev/null
-    press y
-    focus_window "Vantor 2.5" >/dev/null
-}
-
 start_x 1024x768
 continue_contest
 wait_for_load 3

@@ -14,6 +14,7 @@ fail() {
 # folder that is removed at the end, a fixed locale and time zone.
 begin_test() {
     BINARY=$(realpath "$1")
+    TEST_STARTED=$(date -u +%s)
     WORK=$(mktemp -d)
     trap cleanup EXIT
     cd "$WORK"
@@ -25,7 +26,9 @@ start_x() {
     local fifo
     fifo=$(mktemp -u)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fifo" 2>/dev/null &
+    # -noreset: without it the server resets when its last client leaves, and a program
+    # started again at that moment cannot connect to the display.
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
     XVFB_PID=$!
     local display
     read -r -t 10 display <"$fifo" || fail "Xvfb did not start"
@@ -77,6 +80,11 @@ focus_program_window() {
 type_text() {
     xdotool type --delay 40 "$1"
     sleep 0.2
+}
+
+# Types at contest speed, 20 ms a key, without waiting after.
+type_fast() {
+    xdotool type --delay 20 "$1"
 }
 
 press() {
@@ -152,4 +160,92 @@ start_new_contest() {
     focus_window "Start new contest?" >/dev/null
     press y
     focus_window "Vantor 2.5"
+}
+
+# Waits, up to the deadline, until the command succeeds.
+wait_until() {
+    local what=$1
+    shift
+    local end=$((SECONDS + E2E_TIMEOUT))
+    until "$@"; do
+        [ "$SECONDS" -lt "$end" ] || fail "timed out waiting for $what"
+        sleep 0.1
+    done
+}
+
+# Pixels of the screen in pure red, the colour of a duplicate announcement.
+red_pixels() {
+    import -window root png:- |
+        convert png:- -fill black +opaque '#FF0000' -fill white -opaque '#FF0000' \
+            -format '%[fx:round(mean*w*h)]' info:
+}
+
+red_shown() {
+    [ "$(red_pixels)" -gt 1000 ]
+}
+
+# log.txt must hold exactly these records, byte for byte: each argument is a record's
+# first six fields as written ("1","100","A","K5TR","68","STX"); each line goes on with
+# a UTC stamp from this test's run and the band given first.
+expect_log() {
+    local band=$1
+    shift
+    [ -f log.txt ] || fail "log.txt is missing"
+    local now expected="" n=0 record line date time at
+    now=$(date -u +%s)
+    for record in "$@"; do
+        n=$((n + 1))
+        line=$(sed -n "${n}p" log.txt | tr -d '\r')
+        date=$(awk -F'","' '{print $7}' <<<"$line")
+        time=$(awk -F'","' '{print $8}' <<<"$line")
+        at=$(date -u -d "$date $time" +%s 2>/dev/null) || fail "log.txt line $n has no stamp: $line"
+        [ "$at" -ge $((TEST_STARTED - 1)) ] && [ "$at" -le $((now + 1)) ] ||
+            fail "log.txt line $n: $date $time is not a stamp of this run"
+        expected+="$record,\"$date\",\"$time\",\"$band\""$'\r\n'
+    done
+    printf '%s' "$expected" | cmp -s - log.txt || fail "log.txt is not as expected: $(cat -A log.txt)"
+}
+
+# Waits until log.txt holds exactly the bytes of the given file.
+wait_for_log() {
+    local i
+    for i in $(seq 1 $((E2E_TIMEOUT * 10))); do
+        cmp -s log.txt "$1" && return 0
+        sleep 0.1
+    done
+    fail "log.txt is not as expected: $(cat -A log.txt)"
+}
+
+# Waits until log.txt has this many lines.
+wait_for_lines() {
+    local i
+    for i in $(seq 1 $((E2E_TIMEOUT * 10))); do
+        [ -f log.txt ] && [ "$(wc -l <log.txt)" -eq "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "log.txt does not have $1 lines: $(cat -A log.txt)"
+}
+
+# Waits until the program (started with VANTOR_TIMING set) reports its log loaded with
+# this many contacts.
+wait_for_load() {
+    local i
+    for i in $(seq 1 $((E2E_TIMEOUT * 10))); do
+        grep -Eq "^vantor timing: log loaded \($1 contacts\)" "$WORK/stderr.txt" && return 0
+        sleep 0.1
+    done
+    fail "no load of $1 contacts: $(cat "$WORK/stderr.txt")"
+}
+
+# Starts the program on the contest in the folder: the station dialog as it stands, Yes
+# to "Open existing log?"; ends with the main window focused.
+continue_contest() {
+    start_program "$BINARY"
+    focus_program_window >/dev/null
+    press Return
+    focus_window "Amateur Station I.D." >/dev/null
+    press Return
+    focus_window "Open existing log?" >/dev/null
+    press y
+    focus_window "Vantor 2.5" >/dev/null
 }

@@ -39,7 +39,6 @@ TEST_F(Commit, RefusedEntriesKeepTheirFieldsAndSayWhy) {
         Field focus;
     };
     const Case cases[] = {
-        {"", "", "", "", "", "Invalid Section", Field::txtNum},
         {"5", "A", "W1AW", "85", "", "Invalid Section", Field::txtSec},
         {"", "A", "W1AW", "85", "CT", "Need Contact Number!", Field::txtNum},
         {"5", "", "W1AW", "85", "CT", "Need Precedence!", Field::txtPre},

@@ -1,6 +1,6 @@
 #pragma once
-// A scripted platform for logic tests: it records beeps, message boxes and holds,
-// answers message boxes from a queue, and moves the fake clock through a hold.
+// A scripted platform for logic tests: it records beeps and message boxes and answers
+// the boxes from a queue.
 
 #include "core/Clock.h"
 #include "entry/PlatformPort.h"
@@ -22,13 +22,12 @@ struct ShownBox {
 
 class FakePort : public PlatformPort {
 public:
-    explicit FakePort(FakeClock& clock) : clock_(clock) {}
+    explicit FakePort(FakeClock& clock) { (void)clock; }
 
     int beeps = 0;
     std::vector<ShownBox> boxes;
-    std::deque<Answer> answers;      // answers to Yes/No boxes, in order
-    std::vector<std::int64_t> holds; // milliseconds waited by each hold
-    StationData stationReply;        // what the station dialog returns
+    std::deque<Answer> answers; // answers to Yes/No boxes, in order
+    StationData stationReply;   // what the station dialog returns
     bool useStationReply = false;
     int stationDialogs = 0;
     int bandStatistics = 0;
@@ -47,11 +46,6 @@ public:
             return a;
         }
         return Answer::Ok;
-    }
-    void holdUntil(std::int64_t limitMs) override {
-        const std::int64_t wait = limitMs > clock_.nowMs() ? limitMs - clock_.nowMs() : 0;
-        holds.push_back(wait);
-        clock_.advanceMs(wait);
     }
     std::function<void()> duringStationDialog; // e.g. the program ended meanwhile
     std::vector<std::string> stationNotes;     // the note shown by each station dialog
@@ -74,9 +68,6 @@ public:
     }
     void showHelp() override { ++helpPages; }
     void endProgram() override { ended = true; }
-
-private:
-    FakeClock& clock_;
 };
 
 } // namespace vantor::test

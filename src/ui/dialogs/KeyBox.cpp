@@ -42,13 +42,25 @@ void KeyBox::keyPressEvent(QKeyEvent* event) {
 }
 
 void KeyBox::render(const TextBoxModel& model) {
+    if (model.maxLength > 0 && maxLength() != model.maxLength)
+        setMaxLength(model.maxLength);
     const QString text = QString::fromLatin1(model.text.data(), qsizetype(model.text.size()));
-    if (text != this->text())
+    bool changed = !rendered_ || model.caret != shownCaret_ || model.selStart != shownSelStart_ ||
+                   model.selLength != shownSelLength_;
+    if (text != this->text()) {
         setText(text);
+        changed = true;
+    }
+    if (!changed)
+        return;
     if (model.selLength > 0)
         setSelection(model.selStart, model.selLength);
     else
         setCursorPosition(model.caret);
+    rendered_ = true;
+    shownCaret_ = model.caret;
+    shownSelStart_ = model.selStart;
+    shownSelLength_ = model.selLength;
 }
 
 void KeyBox::readInto(TextBoxModel& model) const {
@@ -61,10 +73,12 @@ void KeyBox::readInto(TextBoxModel& model) const {
         model.selStart = model.caret;
         model.selLength = 0;
     }
+    shownCaret_ = model.caret;
+    shownSelStart_ = model.selStart;
+    shownSelLength_ = model.selLength;
 }
 
-PasteFilter::PasteFilter(bool digitsOnly, QObject* parent)
-    : QValidator(parent), digitsOnly_(digitsOnly) {}
+PasteFilter::PasteFilter(Field like, QObject* parent) : QValidator(parent), like_(like) {}
 
 QValidator::State PasteFilter::validate(QString& input, int& pos) const {
     QString kept;
@@ -72,13 +86,10 @@ QValidator::State PasteFilter::validate(QString& input, int& pos) const {
     int keptBeforePos = 0;
     for (qsizetype i = 0; i < input.size(); ++i) {
         char16_t c = input.at(i).unicode();
-        bool keep = c >= 32 && c <= 255 && c != 127 && c != '"';
-        if (digitsOnly_)
-            keep = c >= '0' && c <= '9';
-        if (!keep)
-            continue;
         if (c >= 'a' && c <= 'z')
             c = char16_t(c - 'a' + 'A');
+        if (c > 255 || !fieldKeeps(like_, static_cast<unsigned char>(c)))
+            continue;
         kept.append(QChar(c));
         if (i < pos)
             ++keptBeforePos;

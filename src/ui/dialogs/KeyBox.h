@@ -5,6 +5,7 @@
 // itself; text that arrives without typing (paste, drop) is cleaned by PasteFilter.
 
 #include "entry/ControlModels.h"
+#include "entry/FieldFilters.h"
 
 #include <QLineEdit>
 #include <QValidator>
@@ -29,24 +30,32 @@ public:
     // Characters beyond Latin-1 are dropped, so the list may be empty.
     static std::optional<std::vector<int>> codesOf(const QKeyEvent& event);
 
+    // Shows the model's text; its caret and selection only when the logic moved them
+    // since the last render or read, so that a render for anything else (the clock's
+    // tick) leaves the operator's own.
     void render(const TextBoxModel& model);
     void readInto(TextBoxModel& model) const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool rendered_ = false;
+    mutable int shownCaret_ = 0; // as last rendered or read
+    mutable int shownSelStart_ = 0;
+    mutable int shownSelLength_ = 0;
 };
 
-// Keeps text that was not typed within what the keystroke rules would allow:
-// Latin-1 printable characters, letters a-z raised, no double quote, and in a
-// digits-only box nothing but 0-9.
+// Keeps text that was not typed within what the keystroke rules would allow: letters
+// a-z raised, then only what the entry field `like` keeps.
 class PasteFilter : public QValidator {
     Q_OBJECT
 public:
-    PasteFilter(bool digitsOnly, QObject* parent);
+    PasteFilter(Field like, QObject* parent);
     State validate(QString& input, int& pos) const override;
 
 private:
-    bool digitsOnly_;
+    Field like_;
 };
 
 } // namespace vantor::ui

@@ -87,6 +87,7 @@ frmEditCon::frmEditCon(ContestState& state, PlatformPort& port, ShortDateForm da
     }
     Label1 = warning(design_, this, "Label1", " Duplicate!", 3);
     Label2 = warning(design_, this, "Label2", "   Invalid!", 5);
+    bandWarning_ = warning(design_, this, "lblBandWarning", logic_.bandWarning.caption.c_str(), 8);
 
     cmdDone = design_.add(new QPushButton(QStringLiteral("Done"), this), "cmdDone", Kind::Button,
                           {(DesignRect.width - 1200) / 2, rowTop(9) + 120, 1200, 420});
@@ -128,6 +129,7 @@ void frmEditCon::render() {
         boxes_[i]->render(logic_.boxes[i]);
     Label1->setVisible(logic_.Label1.visible);
     Label2->setVisible(logic_.Label2.visible);
+    bandWarning_->setVisible(logic_.bandWarning.visible);
     if (logic_.hidden) {
         rendering_ = false;
         accept();

@@ -53,6 +53,7 @@ private:
     std::array<KeyBox*, EditContactLogic::BoxCount> boxes_{};
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
+    QLabel* bandWarning_ = nullptr;
     QPushButton* cmdDone = nullptr;
     bool rendering_ = false;
     bool inLogic_ = false;

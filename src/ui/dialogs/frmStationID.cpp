@@ -61,7 +61,7 @@ frmStationID::frmStationID(PlatformPort& port, QWidget* parent) : QDialog(parent
                       {LabelLeft, top, LabelWidth, RowHeight}, Qt::AlignRight | Qt::AlignVCenter);
         auto* box = design_.add(new KeyBox(this), row.box, Kind::TextBox,
                                 {BoxLeft, top, BoxWidth, RowHeight});
-        box->setValidator(new PasteFilter(row.which == Box::Text6, box));
+        box->setValidator(new PasteFilter(StationDialogLogic::fieldLike(row.which), box));
         box->onKey = [this, i](int code) { typed(i, code); };
         boxes_[i] = box;
         if (row.hint)

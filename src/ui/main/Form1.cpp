@@ -1,6 +1,7 @@
 #include "ui/main/Form1.h"
 
 #include "core/SectionTable.h"
+#include "ui/dialogs/InstantPress.h"
 #include "ui/dialogs/KeyBox.h"
 #include "ui/dialogs/Pictures.h"
 #include "ui/main/Form1Widgets.h"
@@ -13,6 +14,7 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
@@ -84,6 +86,14 @@ Form1::Form1(ContestState& state, const Clock& clock, ShortDateForm dateForm, Pl
     timer2_->setInterval(1000);
     connect(timer2_, &QTimer::timeout, this,
             [this] { forward([this] { logic_.Timer2_Timer(); }); });
+    // The three seconds after a duplicate announcement run on the event loop: the window
+    // goes on painting, and the logic discards the keys that arrive meanwhile.
+    holdTimer_ = new QTimer(this);
+    holdTimer_->setObjectName("HoldTimer");
+    holdTimer_->setSingleShot(true);
+    holdTimer_->setTimerType(Qt::PreciseTimer);
+    connect(holdTimer_, &QTimer::timeout, this,
+            [this] { forward([this] { logic_.dupeHoldOver(); }); });
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
     timer1_->setInterval(60000);
@@ -179,7 +189,8 @@ void Form1::buildControls() {
             break;
         }
         case Kind::ListView: {
-            list_ = new QTableView(surface_);
+            auto* list = new RecentList(surface_);
+            list_ = list;
             listModel_ = new RecentContactsModel(state_, list_);
             list_->setModel(listModel_);
             list_->setItemDelegate(new PlainCellDelegate(list_));
@@ -194,6 +205,13 @@ void Form1::buildControls() {
             list_->setWordWrap(false);
             connect(list_->horizontalHeader(), &QHeaderView::sectionClicked, this,
                     [this](int column) { listModel_->sortOnce(column); });
+            // The header takes no focus: the list's menu sorts from the keyboard.
+            list->onMenu = [this](const QPoint& at) { sortMenu_->popup(at); };
+            list_->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(list_->horizontalHeader(), &QWidget::customContextMenuRequested, this,
+                    [this](const QPoint& at) {
+                        sortMenu_->popup(list_->horizontalHeader()->mapToGlobal(at));
+                    });
             // A row chosen by mouse or keyboard offers editing and deleting.
             connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                     [this](const QItemSelection& selected) {
@@ -274,11 +292,15 @@ void Form1::buildControls() {
         const int record = selectedRecord(list_, listModel_);
         forward([this, record] { logic_.cmdDelete_Click(record); });
     });
-    for (QPushButton* b : {cmdClear_, cmdDup_, cmdLogOn_, cmdList_, cmdEdit_, cmdDelete_})
+    for (QPushButton* b : {cmdClear_, cmdDup_, cmdLogOn_, cmdList_, cmdEdit_, cmdDelete_}) {
         b->setAutoDefault(false);
+        pressAtOnce(b); // Alt+C clears before the next key arrives
+    }
 }
 
 void Form1::buildMenus() {
+    sortMenu_ = makeSortMenu(this, [this](int column) { listModel_->sortOnce(column); });
+
     QMenuBar* bar = menuBar();
     const auto item = [this](QMenu* menu, const char* name, const char* caption,
                              std::function<void()> action) {
@@ -538,6 +560,13 @@ void Form1::render() {
     if (model_.listVersion != shownListVersion_) {
         listModel_->refill(logic_.recentRecords());
         shownListVersion_ = model_.listVersion;
+    }
+
+    if (!logic_.holdingKeys()) {
+        holdTimer_->stop();
+    } else if (!holdTimer_->isActive() || holdTimerFor_ != state_.DupeAt) {
+        holdTimerFor_ = state_.DupeAt;
+        holdTimer_->start(static_cast<int>(logic_.dupeHoldLeftMs()));
     }
 
     if (KeyBox* box = boxOf(model_.focus); box && QApplication::focusWidget() != box)

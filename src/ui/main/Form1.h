@@ -15,6 +15,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTableView;
 class QTimer;
@@ -88,6 +89,9 @@ private:
     const SectionList* gridList_ = nullptr; // the list the grid is laid out for
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
+    QTimer* holdTimer_ = nullptr;
+    std::int64_t holdTimerFor_ = 0; // the announcement the hold timer runs for
+    QMenu* sortMenu_ = nullptr;
     Factors factors_;
     bool rendering_ = false;
     bool shownOnce_ = false;

@@ -1,5 +1,11 @@
 #include "ui/main/Form1Widgets.h"
 
+#include "ui/main/Form1Design.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 
 namespace vantor::ui {
@@ -32,6 +38,47 @@ void FormSurface::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (onResized)
         onResized();
+}
+
+RecentList::RecentList(QWidget* parent) : QTableView(parent) {}
+
+void RecentList::openMenu(const QPoint& global) {
+    // The window system may send the Menu key as a menu request of its own as well.
+    if (onMenu && !QApplication::activePopupWidget())
+        onMenu(global);
+}
+
+void RecentList::keyPressEvent(QKeyEvent* event) {
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (!menuKey) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    const QRect row = visualRect(currentIndex().isValid() ? currentIndex() : model()->index(0, 0));
+    openMenu(viewport()->mapToGlobal(row.isValid() ? row.bottomLeft() : QPoint(0, 0)));
+}
+
+void RecentList::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    openMenu(event->globalPos());
+}
+
+QMenu* makeSortMenu(QWidget* parent, std::function<void(int column)> sortBy) {
+    auto* menu = new QMenu(parent);
+    menu->setObjectName("mnuSortList");
+    const auto& columns = recentColumns();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const QString caption = QString("&%1  Sort by %2")
+                                    .arg((i + 1) % 10)
+                                    .arg(QString::fromLatin1(columns[i].header));
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(QString("mnuSortBy%1").arg(i + 1));
+        QObject::connect(a, &QAction::triggered, menu,
+                         [sortBy, column = static_cast<int>(i)] { sortBy(column); });
+    }
+    return menu;
 }
 
 } // namespace vantor::ui

@@ -1,9 +1,13 @@
 #pragma once
 // The main window's own kinds of control: section cells that answer clicks and
-// pointing, and the window surface that notices the mouse over its bare background.
+// pointing, the window surface that notices the mouse over its bare background, and
+// the recent-contacts list, whose menu the keyboard opens too.
 
 #include <QLabel>
+#include <QTableView>
 #include <QWidget>
+
+class QMenu;
 
 #include <functional>
 
@@ -35,5 +39,25 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 };
+
+// The list's menu opens with a right click, the Menu key or Shift+F10, at the pointer
+// or, from the keyboard, at the current row.
+class RecentList : public QTableView {
+    Q_OBJECT
+public:
+    explicit RecentList(QWidget* parent);
+    std::function<void(const QPoint& global)> onMenu;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void openMenu(const QPoint& global);
+};
+
+// The list's own menu: one sort by each column, chosen by its digit (1 for the first,
+// 0 for the tenth).
+QMenu* makeSortMenu(QWidget* parent, std::function<void(int column)> sortBy);
 
 } // namespace vantor::ui

@@ -3,18 +3,15 @@
 #include "ui/dialogs/DialogParts.h"
 #include "ui/dialogs/Form2.h"
 #include "ui/dialogs/Form5.h"
+#include "ui/dialogs/InstantPress.h"
 #include "ui/dialogs/frmEditCon.h"
 #include "ui/dialogs/frmStationID.h"
 #include "ui/dialogs/frmbndstats.h"
 #include "ui/print/QtPrinter.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLocale>
 #include <QMessageBox>
-#include <QThread>
-
-#include <algorithm>
 
 namespace vantor::ui {
 
@@ -58,6 +55,7 @@ Answer QtPlatform::messageBox(const std::string& title, const std::string& text,
     // Escape never answers Yes.
     if (buttons == Buttons::YesNo)
         box.setEscapeButton(QMessageBox::No);
+    answerAtOnce(box);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -68,17 +66,6 @@ Answer QtPlatform::messageBox(const std::string& title, const std::string& text,
     default:
         return Answer::Ok;
     }
-}
-
-void QtPlatform::holdUntil(std::int64_t limitMs) {
-    // Deliberately blocks the window: the announcement must stay readable. The wait is
-    // measured on a steady clock and never exceeds three seconds, so a change of the
-    // wall clock (daylight saving, a time server) cannot freeze the window.
-    const std::int64_t wait = std::clamp<std::int64_t>(limitMs - clock_.nowMs(), 0, 3000);
-    QElapsedTimer waited;
-    waited.start();
-    for (std::int64_t left = wait; left > 0; left = wait - waited.elapsed())
-        QThread::msleep(static_cast<unsigned long>(std::min<std::int64_t>(left, 20)));
 }
 
 StationData QtPlatform::runStationDialog(const StationData& current, const std::string& note) {

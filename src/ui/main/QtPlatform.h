@@ -1,6 +1,6 @@
 #pragma once
-// The platform as Qt provides it: the beep, modal message boxes, the hold after a
-// duplicate, the secondary windows and the end of the program.
+// The platform as Qt provides it: the beep, modal message boxes, the secondary windows
+// and the end of the program.
 
 #include "core/Clock.h"
 #include "entry/PlatformPort.h"
@@ -11,7 +11,7 @@ namespace vantor::ui {
 
 class QtPlatform final : public PlatformPort {
 public:
-    QtPlatform(const Clock& clock, const ContestState& state) : clock_(clock), state_(state) {}
+    QtPlatform(const Clock& clock, const ContestState& state) : state_(state) { (void)clock; }
 
     // The window that owns the message boxes and dialogs.
     void setOwner(QWidget* owner) { owner_ = owner; }
@@ -19,7 +19,6 @@ public:
     void beep() override;
     Answer messageBox(const std::string& title, const std::string& text, Buttons buttons, Icon icon,
                       Answer defaultButton = Answer::Yes) override;
-    void holdUntil(std::int64_t limitMs) override;
     StationData runStationDialog(const StationData& current, const std::string& note) override;
     void showBandStatistics() override;
     void runEditDialog(ContestState& state, int EditRec, const ShortDateForm& dateForm,
@@ -32,7 +31,6 @@ public:
     std::string pmText() const override;
 
 private:
-    const Clock& clock_;
     const ContestState& state_;
     QWidget* owner_ = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "ui/dialogs/frmEditCon.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -101,4 +102,24 @@ TEST_F(EditCon, EnterStoresTheCorrectedRecord) {
     EXPECT_FALSE(dialog.isVisible());
     const Contact expected{"2", "12", "B", "K2XY", "70", "NNY", "11/7/2026", "21:05:00", "20"};
     EXPECT_EQ(state.ContactLog[2], expected);
+}
+
+TEST_F(EditCon, BoxesKeepTheLimitsOfTheEntryFieldsAndAnOddBandIsFlagged) {
+    retype("txtEditNumSent", "2222222222");
+    EXPECT_EQ(box("txtEditNumSent")->text(), "22222");
+    QLabel* band = dialog.findChild<QLabel*>("lblBandWarning");
+    ASSERT_NE(band, nullptr);
+    EXPECT_FALSE(band->isVisible());
+    retype("txtEditBnd", "2");
+    EXPECT_TRUE(band->isVisible());
+    EXPECT_EQ(band->text(), " Not a band!");
+    // Pasted text is kept to the same limit.
+    box("txtEditNum")->selectAll();
+    QApplication::clipboard()->setText("1234567");
+    QTest::keyClick(box("txtEditNum"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box("txtEditNum")->text(), "12345");
+    QTest::keyClick(box("txtEditBnd"), Qt::Key_Return); // stored as typed, with the warning
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(state.ContactLog[2].NumSent, "22222");
+    EXPECT_EQ(state.ContactLog[2].Bnd, "2");
 }

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -298,4 +299,58 @@ TEST_F(Form1Window, TheGridFollowsTheChosenSectionList) {
     action("mnuSections79")->trigger();
     EXPECT_EQ(cellsShown(), 79);
     EXPECT_EQ(text("Label10_79"), "NWT");
+}
+
+TEST_F(Form1Window, AKeyTypedAtOnceAfterAltCLandsInTheSerialField) {
+    open();
+    typeKeys("12aw1a");
+    EXPECT_EQ(focused(), "txtCall");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+    typeKeys("5");     // no event is handled in between
+    QTest::qWait(250); // longer than any animated press of the button
+    EXPECT_EQ(field("txtNum"), "5");
+    for (const char* box : {"txtPre", "txtCall", "txtCK", "txtSec"})
+        EXPECT_EQ(field(box), "") << box;
+    EXPECT_EQ(focused(), "txtNum");
+}
+
+TEST_F(Form1Window, ASelectionMadeInTheCallSurvivesTheClocksRepaintAndIsTypedOver) {
+    open();
+    typeKeys("12aw9xyz");
+    QWidget* call = QApplication::focusWidget();
+    for (Qt::Key k : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Left})
+        QTest::keyClick(call, k);
+    QTest::keyClick(call, Qt::Key_Left, Qt::ShiftModifier); // the 9
+    form->render();                                         // what each clock tick does
+    typeKeys("0");
+    EXPECT_EQ(field("txtCall"), "W0XYZ");
+    EXPECT_EQ(focused(), "txtCall");
+}
+
+TEST_F(Form1Window, KeysTypedAheadOfADuplicateAreDiscardedWhileTheRedStaysThreeSeconds) {
+    writeFile("log.txt",
+              "\"1\",\"5\",\"A\",\"W1AW\",\"85\",\"CT\",\"11/6/99\",\"21:04:33\",\"40\"\r\n");
+    open({Answer::Yes});
+    const auto red = [this] {
+        return find<QLabel>("lblDialog")->palette().color(QPalette::Window) == QColor(255, 0, 0);
+    };
+    typeKeys("12bw1aw8"); // the 8 leaves the call field
+    EXPECT_TRUE(red());
+    QElapsedTimer held;
+    held.start();
+    typeKeys("5ct\n"); // nothing waits: each key is handled, and discarded, at once
+    EXPECT_LT(held.elapsed(), 1000);
+    for (const char* box : {"txtNum", "txtPre", "txtCall", "txtCK", "txtSec"})
+        EXPECT_EQ(field(box), "") << box;
+    EXPECT_TRUE(red());
+    EXPECT_EQ(state.RecCount, 1);
+
+    // The hold's timer ends it by itself; the announcement stays readable.
+    while (red() && held.elapsed() < 6000)
+        QTest::qWait(20);
+    EXPECT_FALSE(red());
+    EXPECT_GE(held.elapsed(), 2900);
+    EXPECT_EQ(text("lblDialog"), "Duplicate W1AW CT 11/6/99 21:04:33 ON 40  Rec#  1");
+    typeKeys("6");
+    EXPECT_EQ(field("txtNum"), "6");
 }

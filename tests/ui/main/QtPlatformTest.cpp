@@ -1,7 +1,6 @@
 #include "ui/main/QtPlatform.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 
@@ -9,23 +8,35 @@
 
 using namespace vantor;
 
-TEST(QtPlatform, HoldWaitsUntilTheLimitButNeverBeyondThreeSeconds) {
+TEST(QtPlatform, ALetterAnswerActsAtOnce) {
     ContestState state;
-    FakeClock clock(1'000'000);
+    FakeClock clock(0);
     ui::QtPlatform platform(clock, state);
     struct Case {
-        std::int64_t limitAhead; // ms after the clock
-        std::int64_t least;
-        std::int64_t most;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        Answer expected;
     };
-    // A limit an hour ahead is what a wall clock set back by an hour would give.
-    const Case cases[] = {{-5000, 0, 100}, {400, 380, 700}, {3'600'000, 2980, 3400}};
+    const Case cases[] = {{Qt::Key_Y, Qt::NoModifier, Answer::Yes},
+                          {Qt::Key_N, Qt::NoModifier, Answer::No},
+                          {Qt::Key_N, Qt::AltModifier, Answer::No}};
     for (const Case& c : cases) {
-        QElapsedTimer timer;
-        timer.start();
-        platform.holdUntil(clock.nowMs() + c.limitAhead);
-        EXPECT_GE(timer.elapsed(), c.least) << c.limitAhead;
-        EXPECT_LE(timer.elapsed(), c.most) << c.limitAhead;
+        bool closedAtOnce = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                poll.stop();
+                QTest::keyClick(box, c.key, c.modifiers);
+                // Not a tenth of a second later, after an animated press.
+                closedAtOnce = !box->isVisible();
+            }
+        });
+        poll.start(10);
+        EXPECT_EQ(platform.messageBox("Open existing log?", "Open?", Buttons::YesNo, Icon::Question,
+                                      Answer::Yes),
+                  c.expected)
+            << c.key;
+        EXPECT_TRUE(closedAtOnce) << c.key;
     }
 }
 

@@ -120,3 +120,24 @@ TEST_F(RecentList, EditAndDeleteAfterASortActOnTheRecordInTheRow) {
     qInstallMessageHandler(previous);
     EXPECT_EQ(failures, 0);
 }
+
+// The header takes no focus; the list's menu sorts from the keyboard.
+TEST_F(RecentList, TheMenuKeyOrShiftF10SortsByTheColumnOfTheNumberChosen) {
+    open(21);
+    list->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(cell(0, 6), "ENY"); // record 21, newest first
+    QTest::keyClick(list, Qt::Key_Menu);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr);
+    QTest::keyClick(menu, Qt::Key_7); // Sec
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(cell(0, 6), "CT");
+    EXPECT_EQ(cell(19, 6), "WI");
+
+    QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
+    menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr);
+    QTest::keyClick(menu, Qt::Key_1); // Rec#, as text
+    EXPECT_EQ(cell(0, 0) + " " + cell(1, 0) + " " + cell(10, 0), "10 11 2");
+}
