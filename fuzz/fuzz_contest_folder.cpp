@@ -27,6 +27,12 @@ FileNames contestFiles() {
     std::string folder = std::string(base) + "/vantor-fuzz-XXXXXX";
     if (!::mkdtemp(folder.data()))
         std::abort();
+    // The folder lives as long as the fuzzing run; it goes when the run ends.
+    static const std::string made = folder;
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(made, ignored);
+    });
     FileNames files;
     files.log = folder + "/" + LogFileName;
     files.prefs = folder + "/" + PrefsFileName;

@@ -151,7 +151,8 @@ TEST_F(ReportCommands, PrintingWithoutAPrinterSaysWhereThePagesWent) {
     for (const Case& c : cases) {
         port.record = {};
         // A duplicate announced just before leaves the label red; the notice is no
-        // duplicate and shows in the normal colours.
+        // duplicate and shows in the normal colours. (The previous case's hold is over.)
+        h.clock.advanceMs(3000);
         h.type("9aw1aw\n");
         ASSERT_EQ(h.model.lblDialog.back, colours::Red) << c.pdf;
         (commands().*c.command)();
@@ -179,7 +180,12 @@ TEST_F(ReportCommands, OnlyTheDuplicateAnnouncementStandsOnRed) {
         {"band change keeps it", [&] { h.logic.chooseBand("20"); }, colours::Red},
         {"written log", [&] { commands().mnuAsciiLog_Click(); }, colours::Message},
         {"clock stopped", [&] { h.logic.cmdLogOn_Click(); }, colours::Message},
-        {"a second duplicate", [&] { h.type("9aw1aw\n"); }, colours::Red},
+        {"a second duplicate after the hold",
+         [&] {
+             h.clock.advanceMs(3000);
+             h.type("9aw1aw\n");
+         },
+         colours::Red},
     };
     for (const Case& c : cases) {
         h.type("9aw1aw\n");
