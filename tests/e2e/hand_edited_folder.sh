@@ -51,7 +51,9 @@ expect_lines nspref.txt '"N0CALL"' 0 '"A"' '"99"' '"MN"' 0 0 1 '"40"' '[0-9]+'
 continue_contest
 grep -Eq '^vantor timing: log loaded \(3 contacts\) [0-9]+ ms$' stderr.txt ||
     fail "the restart did not load the three contacts: $(cat stderr.txt)"
-press Return # Enter in an empty field starts the clock
+xdotool type --delay 20 "4ak4xx55ga"
+press Return # the contact starts the clock again
+wait_for_lines log.txt 4
 wait_for_lines nsonoff.txt 3
 kill -HUP "$APP_PID"
 wait_for_exit
