@@ -66,17 +66,23 @@ namespace {
 
 class ScreenScaledStyle : public QProxyStyle {
 public:
-    explicit ScreenScaledStyle(double factor) : factor_(factor) {}
-    void setFactor(double factor) { factor_ = factor; }
+    ScreenScaledStyle(double factor, double markFactor)
+        : factor_(factor), markFactor_(markFactor) {}
+    void setFactors(double factor, double markFactor) {
+        factor_ = factor;
+        markFactor_ = markFactor;
+    }
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override {
         const int base = QProxyStyle::pixelMetric(metric, option, widget);
         switch (metric) {
+        // A mark must fit the height of its button, which grows by the vertical factor.
         case PM_ExclusiveIndicatorWidth:
         case PM_ExclusiveIndicatorHeight:
         case PM_IndicatorWidth:
         case PM_IndicatorHeight:
+            return static_cast<int>(std::lround(base * markFactor_));
         case PM_RadioButtonLabelSpacing:
         case PM_CheckBoxLabelSpacing:
         case PM_MessageBoxIconSize:
@@ -101,6 +107,7 @@ public:
 
 private:
     double factor_;
+    double markFactor_;
 };
 
 } // namespace
@@ -113,24 +120,27 @@ double applicationScale() {
     return applied;
 }
 
-void scaleApplication(double fx) {
+void scaleApplication(double fx, double fy) {
     if (!qApp || fx <= 0)
         return;
     static const QFont systemFont = QApplication::font();
     static QPointer<ScreenScaledStyle> style;
-    if (style && std::abs(fx - applied) < 1e-6)
+    static double appliedMarks = 1.0;
+    const double marks = fy > 0 ? std::min(fx, fy) : fx;
+    if (style && std::abs(fx - applied) < 1e-6 && std::abs(marks - appliedMarks) < 1e-6)
         return;
     applied = fx;
+    appliedMarks = marks;
     QFont font = systemFont;
     if (systemFont.pixelSize() > 0)
         font.setPixelSize(std::max(1, static_cast<int>(std::lround(systemFont.pixelSize() * fx))));
     else
         font.setPointSizeF(systemFont.pointSizeF() * fx);
     if (!style) {
-        style = new ScreenScaledStyle(fx);
+        style = new ScreenScaledStyle(fx, marks);
         QApplication::setStyle(style);
     } else {
-        style->setFactor(fx);
+        style->setFactors(fx, marks);
     }
     QApplication::setFont(font);
 }
@@ -153,7 +163,7 @@ void ScaleToScreen(QWidget* window, UnitRect design, double windowFontPt,
                    QSize screenPixels, double raisedBy) {
     const UnitRect placed = centredWindow(design, screenPixels, raisedBy);
     const Factors f = screenFactors(screenPixels);
-    scaleApplication(f.fx);
+    scaleApplication(f.fx, f.fy);
     window->setGeometry(toPixels(placed));
     setFontPixels(window, windowFontPt, f.fx);
     scaleControls(controls, kinds, f);

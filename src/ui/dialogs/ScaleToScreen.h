@@ -62,8 +62,9 @@ void setFontPixels(QWidget* widget, double points, double fx);
 
 // What no window lays out itself follows the screen too: the menus, message boxes and
 // tooltips take the system font grown by fx, and the marks of option buttons and check
-// boxes and the icons of message boxes grow with it.
-void scaleApplication(double fx);
+// boxes and the icons of message boxes grow with it; the marks grow no more than fy
+// (when given), so that they fit their buttons on a screen wider than 4:3.
+void scaleApplication(double fx, double fy = 0.0);
 // The fx last applied to the application (1 before any window was laid out).
 double applicationScale();
 

@@ -406,7 +406,8 @@ void Form1::relayout() {
         return;
     // The menu bar and the message boxes follow the window's width, which the menu
     // bar's own height does not change.
-    scaleApplication(std::min(sf.fx, width() * UnitsPerPixel / DesignWidth));
+    scaleApplication(std::min(sf.fx, width() * UnitsPerPixel / DesignWidth),
+                     std::min(sf.fy, height() * UnitsPerPixel / DesignHeight));
     scaleControls(design_, {Kind::ListView, Kind::Button, Kind::TextBox, Kind::Label}, factors_);
     for (LabelBinding& b : labels_) {
         if (b.fontFromModel)
