@@ -57,6 +57,7 @@ void Form1Logic::Mains() {
                 stored = n;
                 m_.lblTotCon.caption = signBlank(n);
                 listrecent();
+                m_.listGrewByOne = true;
                 sectally();
                 m_.lblTotSec.caption = std::to_string(s_.SecWorked);
                 m_.lblsectogo.caption = std::to_string(sectionsToGo(s_));

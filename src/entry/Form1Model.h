@@ -45,6 +45,9 @@ struct Form1Model {
     // Recent-contacts list buttons and list refresh count
     ButtonModel cmdEdit, cmdDelete, cmdList;
     int listVersion = 0;
+    // The last refresh only put the contact just stored on top: a window that showed the
+    // refresh before may add that one row instead of rebuilding the list.
+    bool listGrewByOne = false;
 
     // Menus
     bool numoptChecked = false;

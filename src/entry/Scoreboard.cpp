@@ -66,6 +66,7 @@ void Form1Logic::Form_MouseMove() {
 
 void Form1Logic::listrecent() {
     ++m_.listVersion;
+    m_.listGrewByOne = false;
 }
 
 std::vector<int> Form1Logic::recentRecords() const {

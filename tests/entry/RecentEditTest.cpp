@@ -133,6 +133,40 @@ TEST(RecentEdit, AFailedRewriteKeepsTheOldFileAndState) {
     }
 }
 
+// The second wall behind the dialog's limits: a rewritten log the loader would refuse
+// never replaces the one on disk, so no correction can end every later start with
+// "File Error".
+TEST(RecentEdit, ARewriteTheLoaderWouldRefuseIsNotWritten) {
+    const std::string L4long =
+        "\"2222222222\",\"14\",\"U\",\"K2XX\",\"70\",\"ENY\",\"11/7/2026\",\"21:15:00\",\"20\"\r\n";
+    struct Case {
+        const char* name;
+        std::string log;
+        bool edit;
+    };
+    const Case cases[] = {
+        {"edit of the last serial sent past any number", Five, true},
+        {"delete leaving an overlong serial last", L1 + L2 + L3 + L4long + L5, false},
+    };
+    for (const Case& c : cases) {
+        LogicHarness h;
+        openLog(h, c.log);
+        h.port.editDialog = [](ContestState& s, int rec, const ShortDateForm&, int) {
+            s.ContactLog[rec].NumSent = "2222222222"; // as if a box kept no limit
+        };
+        if (c.edit)
+            h.logic.cmdEdit_Click(5);
+        else
+            h.logic.cmdDelete_Click(5);
+        ASSERT_EQ(h.port.boxes.size(), 1u) << c.name;
+        EXPECT_NE(h.port.boxes[0].text.find("would make the log unreadable"), std::string::npos)
+            << h.port.boxes[0].text;
+        EXPECT_EQ(readFile("log.txt"), c.log) << c.name;
+        EXPECT_EQ(h.state.RecCount, 5) << c.name;
+        EXPECT_FALSE(h.port.ended) << c.name;
+    }
+}
+
 TEST(RecentEdit, ButtonsShowFromTheListAndHideInTheEntryFields) {
     LogicHarness h;
     openLog(h, Five);

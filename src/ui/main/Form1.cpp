@@ -559,7 +559,12 @@ void Form1::render() {
         layoutGrid();
 
     if (model_.listVersion != shownListVersion_) {
-        listModel_->refill(logic_.recentRecords());
+        const bool grew = model_.listGrewByOne && model_.listVersion == shownListVersion_ + 1;
+        // A refreshed list has no row chosen, whether rebuilt or grown by a row.
+        if (grew && (list_->selectionModel()->hasSelection() ||
+                     list_->selectionModel()->currentIndex().isValid()))
+            list_->selectionModel()->clear();
+        listModel_->show(logic_.recentRecords(), grew);
         shownListVersion_ = model_.listVersion;
     }
 

@@ -65,7 +65,26 @@ QVariant RecentContactsModel::headerData(int section, Qt::Orientation orientatio
 void RecentContactsModel::refill(std::vector<int> records) {
     beginResetModel();
     records_ = std::move(records);
+    sorted_ = false;
     endResetModel();
+}
+
+void RecentContactsModel::show(std::vector<int> records, bool grewByOne) {
+    const std::size_t kept = records.empty() ? 0 : records.size() - 1;
+    if (!grewByOne || sorted_ || records.empty() || kept > records_.size() ||
+        !std::equal(records.begin() + 1, records.end(), records_.begin())) {
+        refill(std::move(records));
+        return;
+    }
+    beginInsertRows({}, 0, 0);
+    records_.insert(records_.begin(), records.front());
+    endInsertRows();
+    if (records_.size() > records.size()) {
+        beginRemoveRows({}, static_cast<int>(records.size()),
+                        static_cast<int>(records_.size()) - 1);
+        records_.resize(records.size());
+        endRemoveRows();
+    }
 }
 
 void RecentContactsModel::sortOnce(int column) {
@@ -75,6 +94,7 @@ void RecentContactsModel::sortOnce(int column) {
     std::stable_sort(records_.begin(), records_.end(), [this, column](int a, int b) {
         return textOf(a, column) < textOf(b, column);
     });
+    sorted_ = true;
     endResetModel();
 }
 

@@ -23,6 +23,10 @@ public:
 
     // Shows these records, in this order.
     void refill(std::vector<int> records);
+    // The same, where only the newest record may have been added on top (and the oldest
+    // dropped at the bottom): then only those rows change, and the view repaints only
+    // what moved. Anything else is a refill.
+    void show(std::vector<int> records, bool grewByOne);
     // Sorts the present rows once, ascending by the text of a column.
     void sortOnce(int column);
     int recordAt(int row) const;
@@ -30,6 +34,7 @@ public:
 private:
     const ContestState& state_;
     std::vector<int> records_;
+    bool sorted_ = false; // sortOnce changed the order since the last refill
     std::string textOf(int record, int column) const;
 };
 

@@ -141,3 +141,43 @@ TEST_F(RecentList, TheMenuKeyOrShiftF10SortsByTheColumnOfTheNumberChosen) {
     QTest::keyClick(menu, Qt::Key_1); // Rec#, as text
     EXPECT_EQ(cell(0, 0) + " " + cell(1, 0) + " " + cell(10, 0), "10 11 2");
 }
+
+// A stored contact adds its row on top (and, in "Last 20", drops the oldest) instead of
+// rebuilding the list; a sorted list is rebuilt newest first. The model stays sound.
+TEST_F(RecentList, AStoredContactAddsItsRowOnTop) {
+    open(20);
+    failures = 0;
+    const QtMessageHandler previous = qInstallMessageHandler(countFailures);
+    QAbstractItemModelTester tester(list->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Warning);
+    int resets = 0;
+    int inserted = 0;
+    QObject::connect(list->model(), &QAbstractItemModel::modelReset, [&] { ++resets; });
+    QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, [&] { ++inserted; });
+    const auto log = [](const char* keys) {
+        for (const char* k = keys; *k; ++k)
+            QTest::keyClick(QApplication::focusWidget(), *k);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    };
+    const auto shown = [this] {
+        return std::to_string(list->model()->rowCount()) + ": " + cell(0, 0).toStdString() + " " +
+               cell(0, 4).toStdString() + " .. " +
+               cell(list->model()->rowCount() - 1, 0).toStdString();
+    };
+
+    log("5bk9zz33wi");
+    EXPECT_EQ(shown(), "20: 21 K9ZZ .. 2");
+    QTest::mouseClick(button("cmdList"), Qt::LeftButton); // "All"
+    log("6bk8zz33wi");
+    EXPECT_EQ(shown(), "22: 22 K8ZZ .. 1");
+    EXPECT_EQ(resets, 1); // only the change of mode rebuilt the list
+    EXPECT_EQ(inserted, 2);
+
+    list->horizontalHeader()->sectionClicked(4); // by call
+    log("7bk7zz33wi");
+    EXPECT_EQ(shown(), "23: 23 K7ZZ .. 1");
+    EXPECT_EQ(resets, 3);
+
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(failures, 0);
+}
