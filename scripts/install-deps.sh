@@ -11,6 +11,7 @@ packages=(
     clang libclang-rt-14-dev
     dpkg-dev lintian desktop-file-utils appstream
     locales
+    libhamlib-utils cwdaemon hamradio-files qt6-multimedia-dev
 )
 
 sudo=""
