@@ -116,7 +116,7 @@ TEST(HelpPage, ShippedHelpIsPlainAsciiAndShownWhole) {
         lines += ch == '\n';
     }
     EXPECT_GE(lines, 100);
-    EXPECT_LE(lines, 260);
+    EXPECT_LE(lines, 420);
 
     TempDir dir;
     writeFile("readns.txt", shipped);
