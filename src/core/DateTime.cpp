@@ -1,6 +1,7 @@
 #include "core/DateTime.h"
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 
 namespace vantor {
@@ -222,6 +223,30 @@ std::optional<CivilDate> ShortDateForm::parse(std::string_view text, int referen
 std::string formatHms(std::int64_t seconds) {
     const CivilDateTime t = toCivil(seconds);
     return twoDigits(t.hour) + ":" + twoDigits(t.minute) + ":" + twoDigits(t.second);
+}
+
+namespace {
+std::string numericDate(const CivilDate& d, const char* pattern) {
+    char buf[40];
+    std::snprintf(buf, sizeof buf, pattern, d.year, d.month, d.day);
+    return buf;
+}
+} // namespace
+
+std::string cabrilloDate(const CivilDate& d) {
+    return numericDate(d, "%04d-%02d-%02d");
+}
+
+std::string adifDate(const CivilDate& d) {
+    return numericDate(d, "%04d%02d%02d");
+}
+
+std::string cabrilloTime(int secondsOfDay) {
+    return twoDigits(secondsOfDay / 3600) + twoDigits(secondsOfDay / 60 % 60);
+}
+
+std::string adifTime(int secondsOfDay) {
+    return cabrilloTime(secondsOfDay);
 }
 
 std::string formatTwelveHour(std::int64_t seconds, bool& isPm) {

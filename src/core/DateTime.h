@@ -70,6 +70,14 @@ std::optional<int> parseTimeOfDay(std::string_view text);
 // hours show as 00.
 std::string durationText(std::int64_t seconds);
 
+// The exchange forms of a UTC date and of a time of day (secondsOfDay 0..86399, the
+// seconds left out). Cabrillo's QSO: lines: "2026-11-07" and "0905"; ADIF's QSO_DATE
+// and TIME_ON: "20261107" and "0905".
+std::string cabrilloDate(const CivilDate& d);
+std::string cabrilloTime(int secondsOfDay);
+std::string adifDate(const CivilDate& d);
+std::string adifTime(int secondsOfDay);
+
 // A contact's stamp ("date time") read back with the form it was written in.
 std::optional<std::int64_t> parseStamp(const ShortDateForm& form, std::string_view date,
                                        std::string_view time, int referenceYear);

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <utility>
 
 namespace vantor {
@@ -34,18 +33,6 @@ std::string_view categoryLiteral(SummaryDetails::Category c) {
     return "";
 }
 
-std::string isoDate(const CivilDate& d) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
-    return buf;
-}
-
-std::string hourMinute(int secondsOfDay) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d%02d", secondsOfDay / 3600, secondsOfDay / 60 % 60);
-    return buf;
-}
-
 } // namespace
 
 ReportResult checkDatesNear(const ContestState& s, const std::vector<std::int64_t>& dayNumbers) {
@@ -60,7 +47,7 @@ ReportResult checkDatesNear(const ContestState& s, const std::vector<std::int64_
             return {false, "Contact " + std::to_string(i + 1) + " has the date \"" +
                                s.ContactLog[static_cast<int>(i) + 1].Date +
                                "\", more than three days from the other contacts' dates (read as " +
-                               isoDate(civilFromDays(dayNumbers[i])) +
+                               cabrilloDate(civilFromDays(dayNumbers[i])) +
                                "); correct it and write the Cabrillo file again."};
     }
     return {};
@@ -160,8 +147,8 @@ ReportResult cabrilloLines(const ContestState& s, const SummaryDetails& d,
         text.add(ReportLine("QSO:")
                      .at(6, cabrilloFrequency(c.Bnd))
                      .at(12, mode)
-                     .at(16, isoDate(date))
-                     .at(27, hourMinute(*time))
+                     .at(16, cabrilloDate(date))
+                     .at(27, cabrilloTime(*time))
                      .at(32, st.MyCall)
                      .at(44, c.NumSent)
                      .at(49, st.MyPre)

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <set>
 
 namespace vantor {
@@ -14,17 +13,12 @@ namespace {
 using Category = SummaryDetails::Category;
 
 std::string isoDate(std::int64_t seconds) {
-    const CivilDate d = toCivil(seconds).date;
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
-    return buf;
+    return cabrilloDate(toCivil(seconds).date);
 }
 
 std::string hourMinute(std::int64_t seconds) {
     const CivilDateTime t = toCivil(seconds);
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d%02d", t.hour, t.minute);
-    return buf;
+    return cabrilloTime(t.hour * 3600 + t.minute * 60);
 }
 
 std::string left(std::string_view text, std::size_t width) {
