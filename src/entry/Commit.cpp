@@ -63,7 +63,7 @@ void Form1Logic::Mains() {
                 m_.lblsectogo.caption = std::to_string(sectionsToGo(s_));
                 m_.lblTotScore.caption = std::to_string(score(s_));
                 m_.lblDialog.caption = " ";
-                checkUtcHours(true);
+                opClock_.checkUtcHours(true);
             }
         }
     }

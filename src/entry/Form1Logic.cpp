@@ -10,28 +10,8 @@ namespace vantor {
 Form1Logic::Form1Logic(ContestState& state, Form1Model& model, const Clock& clock,
                        PlatformPort& port, ShortDateForm dateForm, FileNames files)
     : s_(state), m_(model), clock_(clock), port_(port), dateForm_(dateForm),
-      files_(std::move(files)) {}
-
-std::int64_t Form1Logic::localNowSeconds() const {
-    return wholeSeconds(clock_.nowMs());
-}
-
-std::int64_t Form1Logic::steadyNowSeconds() const {
-    return wholeSeconds(clock_.utcMs());
-}
-
-std::int64_t Form1Logic::utcNowSeconds() const {
-    // The hours in Setup cannot hold a zone of half or quarter hours (Newfoundland is
-    // UTC-3:30): there the system's own UTC clock stamps the contacts.
-    if (halfHourZone())
-        return steadyNowSeconds();
-    return localNowSeconds() + std::int64_t{s_.StationInfo.UtcHours} * 3600;
-}
-
-bool Form1Logic::halfHourZone() const {
-    const auto offset = clock_.utcOffsetSeconds();
-    return offset && *offset % 3600 != 0;
-}
+      files_(std::move(files)),
+      opClock_(s_, m_, clock_, port_, dateForm_, files_.onOff, [this] { savepref(); }) {}
 
 Field Form1Logic::firstField() const {
     return s_.TabOrder == 2 ? Field::txtCall : Field::txtNum;
@@ -155,13 +135,10 @@ void Form1Logic::txtCall_GotFocus() {
     m_.cmdDelete.visible = false;
 }
 
-void Form1Logic::tellFailure(const std::string& what, const IoResult& r) {
-    port_.messageBox("Vantor", what + "\n\n" + r.error, Buttons::Ok, Icon::Warning);
-}
-
 void Form1Logic::savepref() {
     if (const IoResult r = writePrefs(files_.prefs, s_); !r) {
         tellFailure(
+            port_,
             "The settings and the operating time could not be saved in " + files_.prefs + ".", r);
         return;
     }
@@ -170,7 +147,8 @@ void Form1Logic::savepref() {
     if (dateFormToRecord_) {
         dateFormToRecord_ = false;
         if (const IoResult r = writeDateForm(files_.dateForm, dateForm_); !r)
-            tellFailure("The date form of this contest (" + dateForm_.pattern() +
+            tellFailure(port_,
+                        "The date form of this contest (" + dateForm_.pattern() +
                             ") could not be kept in " + files_.dateForm + ".",
                         r);
     }

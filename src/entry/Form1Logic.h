@@ -20,6 +20,7 @@
 #include "core/PrefsFile.h"
 #include "core/SectionChoiceFile.h"
 #include "entry/Form1Model.h"
+#include "entry/OperatingClock.h"
 #include "entry/PlatformPort.h"
 
 #include <functional>
@@ -43,6 +44,8 @@ class Form1Logic {
 public:
     Form1Logic(ContestState& state, Form1Model& model, const Clock& clock, PlatformPort& port,
                ShortDateForm dateForm, FileNames files = {});
+    Form1Logic(const Form1Logic&) = delete;
+    Form1Logic& operator=(const Form1Logic&) = delete;
 
     // --- Events from the window ---
     // A character typed into an entry field: the field's handler, then the text box's
@@ -141,7 +144,7 @@ public:
         commitObserver_ = std::move(observer);
     }
     const ShortDateForm& dateForm() const { return dateForm_; }
-    std::int64_t utcNowSeconds() const;
+    std::int64_t utcNowSeconds() const { return opClock_.utcNowSeconds(); }
 
 private:
     friend class EventScope;
@@ -157,14 +160,10 @@ private:
     bool skipCallCheck_ = false;
     int announcements_ = 0; // duplicate announcements made, for the message colour
     bool ended_ = false;
-    std::optional<int> toldUtcHours_; // the system's hours last told to the operator
     std::function<void(int)> loadObserver_;
-    std::vector<ClockRun> runs_; // the clock's runs, for the 24-hour limit
-    bool warnedHalfHour_ = false;
-    bool toldHalfHourZone_ = false;
     bool dateFormToRecord_ = false; // the folder has no record of its date form yet
-    bool warnedLimit_ = false;
     std::function<void(int)> commitObserver_;
+    OperatingClock opClock_; // after the members it refers to
 
     void settleFocus();
     void moveFocus(Field f);
@@ -188,26 +187,12 @@ private:
     void runStationDialog();
     void savepref();
     void readDateFormRecord();
-    void appendJournal(int flag, const std::string& date, const std::string& time);
-    void recordTimeOff();
-    bool updateRunningTotal();
-    // Reads the journal for the 24-hour limit; says what was left out of a damaged one.
-    std::string loadClockRuns();
     std::string sectionsNote(bool always) const;
-    void showTimeLeft(std::int64_t utcNow);
-    std::optional<int> systemUtcHours() const;
-    void checkUtcHours(bool afterCommit);
     void shutdown();
-    void tellFailure(const std::string& what, const IoResult& r);
     void hideEditButtons();
     void rewriteAndReload();
     // The log load; tellSections names logged sections outside the chosen list.
     bool loadLogFile(bool tellSections);
-    std::int64_t localNowSeconds() const;
-    std::int64_t steadyNowSeconds() const;
-    std::int64_t countNow() const;
-    bool halfHourZone() const;
-    std::string halfHourNote() const;
     void warnTraditionalFormat();
     void asciiLogCommand(bool print);
     void dupeSheetCommand(bool print);

@@ -48,7 +48,7 @@ bool Form1Logic::loadLogFile(bool tellSections) {
     // What the load found amiss is told at once: a journal read only in part, and
     // contacts whose sections the chosen list does not hold (its file was not copied
     // with the others, say). The sections are not told again after an edit or delete.
-    std::string note = loadClockRuns();
+    std::string note = opClock_.loadRuns();
     if (const std::string sections = tellSections ? sectionsNote(false) : std::string();
         !sections.empty())
         note += (note.empty() ? "" : "  ") + sections;

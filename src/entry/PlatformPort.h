@@ -5,6 +5,7 @@
 
 #include "core/ContestState.h"
 #include "core/DateTime.h"
+#include "core/FileOps.h"
 #include "reports/PrinterPort.h"
 
 #include <cstdint>
@@ -63,5 +64,10 @@ public:
     virtual std::string amText() const { return "AM"; }
     virtual std::string pmText() const { return "PM"; }
 };
+
+// A file that could not be written, told in a warning box with the system's reason.
+inline void tellFailure(PlatformPort& port, const std::string& what, const IoResult& r) {
+    port.messageBox("Vantor", what + "\n\n" + r.error, Buttons::Ok, Icon::Warning);
+}
 
 } // namespace vantor

@@ -28,7 +28,8 @@ void Form1Logic::hideEditButtons() {
 // The operator then goes back to logging, in the first entry field.
 void Form1Logic::rewriteAndReload() {
     if (const IoResult r = rewriteLog(files_.log, s_); !r)
-        tellFailure("The change was not saved: " + files_.log +
+        tellFailure(port_,
+                    "The change was not saved: " + files_.log +
                         " could not be rewritten and still holds the log as it was.",
                     r);
     if (loadLogFile(false))

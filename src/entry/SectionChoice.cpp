@@ -28,7 +28,8 @@ void Form1Logic::chooseSections(const SectionList& list) {
     if (&list == s_.Sections)
         return;
     if (const IoResult r = writeSectionChoice(files_.sections, list); !r) {
-        tellFailure("The choice of sections could not be kept in " + files_.sections + ".", r);
+        tellFailure(port_, "The choice of sections could not be kept in " + files_.sections + ".",
+                    r);
         return;
     }
     s_.Sections = &list;

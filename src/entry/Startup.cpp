@@ -23,7 +23,7 @@ void Form1Logic::Form_Load() {
     std::error_code ec;
     if (!std::filesystem::exists(files_.prefs, ec)) {
         // A first run proposes the computer's own hours to UTC in the station dialog.
-        if (const auto hours = systemUtcHours())
+        if (const auto hours = opClock_.systemUtcHours())
             s_.StationInfo.UtcHours = static_cast<std::uint8_t>(*hours);
     }
     readPrefs(files_.prefs, s_);
@@ -47,8 +47,8 @@ void Form1Logic::showStationLabels() {
 }
 
 void Form1Logic::runStationDialog() {
-    const StationData entered =
-        port_.runStationDialog(s_.StationInfo, halfHourZone() ? halfHourNote() : "");
+    const StationData entered = port_.runStationDialog(
+        s_.StationInfo, opClock_.halfHourZone() ? opClock_.halfHourNote() : "");
     if (ended_)
         return; // the program was ended (a signal) while the dialog was open
     StationData& info = s_.StationInfo;
@@ -60,7 +60,7 @@ void Form1Logic::runStationDialog() {
     info.ContestMode = entered.ContestMode == ModePhone ? ModePhone : ModeCW;
     showStationLabels();
     savepref();
-    checkUtcHours(false);
+    opClock_.checkUtcHours(false);
 }
 
 void Form1Logic::txtnum_gotfocus() {
@@ -108,7 +108,8 @@ void Form1Logic::newcontest() {
         if (const IoResult r =
                 replaceAllAtomically({{files_.log, ""}, {files_.onOff, ""}, {files_.prefs, prefs}});
             !r) {
-            tellFailure("No new contest was started: " + files_.log + ", " + files_.onOff +
+            tellFailure(port_,
+                        "No new contest was started: " + files_.log + ", " + files_.onOff +
                             " and " + files_.prefs +
                             " must all be emptied or rewritten, and one of them cannot be. "
                             "Every file stays as it was.",
