@@ -136,23 +136,19 @@ TEST(TimeTexts, TimeOfDayReading) {
 }
 
 TEST(TimeTexts, CabrilloAndAdifForms) {
-    struct Case {
-        CivilDate date;
-        int secondsOfDay;
-        const char* cabrilloDate;
-        const char* adifDate;
-        const char* time;
-    };
-    const Case cases[] = {
-        {{2026, 11, 7}, 0, "2026-11-07", "20261107", "0000"},
-        {{2026, 1, 31}, 9 * 3600 + 5 * 60 + 59, "2026-01-31", "20260131", "0905"},
-        {{999, 12, 1}, 86399, "0999-12-01", "09991201", "2359"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(cabrilloDate(c.date), c.cabrilloDate);
-        EXPECT_EQ(adifDate(c.date), c.adifDate);
-        EXPECT_EQ(cabrilloTime(c.secondsOfDay), c.time);
-        EXPECT_EQ(adifTime(c.secondsOfDay), c.time);
+    const std::pair<CivilDate, const char*> dates[] = {
+        {{2026, 11, 7}, "2026-11-07"}, {{2026, 1, 31}, "2026-01-31"}, {{999, 12, 1}, "0999-12-01"}};
+    for (const auto& [date, text] : dates) {
+        EXPECT_EQ(cabrilloDate(date), text);
+        std::string compact = text;
+        std::erase(compact, '-');
+        EXPECT_EQ(adifDate(date), compact);
+    }
+    const std::pair<int, const char*> times[] = {
+        {0, "0000"}, {9 * 3600 + 5 * 60 + 59, "0905"}, {86399, "2359"}};
+    for (const auto& [secondsOfDay, text] : times) {
+        EXPECT_EQ(cabrilloTime(secondsOfDay), text);
+        EXPECT_EQ(adifTime(secondsOfDay), text);
     }
 }
 
