@@ -11,7 +11,8 @@ Form1Logic::Form1Logic(ContestState& state, Form1Model& model, const Clock& cloc
                        PlatformPort& port, ShortDateForm dateForm, FileNames files)
     : s_(state), m_(model), clock_(clock), port_(port), dateForm_(dateForm),
       files_(std::move(files)),
-      opClock_(s_, m_, clock_, port_, dateForm_, files_.onOff, [this] { savepref(); }) {}
+      opClock_(s_, m_, clock_, port_, dateForm_, files_.onOff, [this] { savepref(); }),
+      reports_(s_, m_, port_, files_) {}
 
 Field Form1Logic::firstField() const {
     return s_.TabOrder == 2 ? Field::txtCall : Field::txtNum;

@@ -14,6 +14,7 @@
 #include "core/ContestState.h"
 #include "core/DateFormFile.h"
 #include "core/DateTime.h"
+#include "core/FileNames.h"
 #include "core/LogFile.h"
 #include "core/OnOffFile.h"
 #include "core/OperatingRule.h"
@@ -22,6 +23,7 @@
 #include "entry/Form1Model.h"
 #include "entry/OperatingClock.h"
 #include "entry/PlatformPort.h"
+#include "entry/ReportMenu.h"
 
 #include <functional>
 #include <optional>
@@ -29,16 +31,6 @@
 #include <vector>
 
 namespace vantor {
-
-struct FileNames {
-    std::string log = LogFileName;
-    std::string prefs = PrefsFileName;
-    std::string onOff = OnOffFileName;
-    std::string sections = SectionChoiceFileName;
-    std::string dateForm = DateFormFileName;
-    std::string asciiLog = "ASCIILog.txt";
-    std::string asciiDupe = "ASCIIDup.txt";
-};
 
 class Form1Logic {
 public:
@@ -163,7 +155,8 @@ private:
     std::function<void(int)> loadObserver_;
     bool dateFormToRecord_ = false; // the folder has no record of its date form yet
     std::function<void(int)> commitObserver_;
-    OperatingClock opClock_; // after the members it refers to
+    OperatingClock opClock_; // these after the members they refer to
+    ReportMenu reports_;
 
     void settleFocus();
     void moveFocus(Field f);
@@ -193,7 +186,6 @@ private:
     void rewriteAndReload();
     // The log load; tellSections names logged sections outside the chosen list.
     bool loadLogFile(bool tellSections);
-    void warnTraditionalFormat();
     void asciiLogCommand(bool print);
     void dupeSheetCommand(bool print);
 };

@@ -1,52 +1,11 @@
-// The File menu's traditional report commands: the ASCII log (which also rebuilds the
-// contest state from "log.txt") and the dupe sheet, each to a file or to the printer.
-// Unlike a silent stop, every failure is told in lblDialog, and nothing is reset or
-// replaced until the output has been produced.
+// The File menu's traditional report commands, made by the ReportMenu; the ASCII log
+// rebuilds the contest state, which the window then shows afresh.
 
 #include "core/Numbers.h"
 #include "entry/EventScope.h"
 #include "entry/Form1Logic.h"
-#include "reports/AsciiLog.h"
-#include "reports/DupeSheet.h"
-
-#include <memory>
 
 namespace vantor {
-
-namespace {
-
-constexpr std::string_view TraditionalTitle =
-    "This traditional log submission format may not be valid after 1999!";
-constexpr std::string_view TraditionalText =
-    "In my last correspondence with the ARRL, they indicated that the traditional log format "
-    "will not be accepted after the 1999 contest.  In addition, they only want contest "
-    "submissions as files (no computer generated printed logs). To write the new Cabrillo "
-    "format (ASCIICab.txt) which incorporates the summary and log files, click Write Cabrillo "
-    "Fmt from the Summary Sheet Form.";
-
-// Prints through a job and ends it; empty on success, otherwise what went wrong.
-template <class PrintFn>
-std::string printJob(PlatformPort& port, const std::string& pdfName, std::string& destination,
-                     PrintFn&& print) {
-    const std::unique_ptr<PrinterPort> job = port.startPrintJob(pdfName);
-    if (!job)
-        return "no print job could be started";
-    print(*job);
-    if (!job->endJob()) {
-        const std::string why = job->error();
-        return why.empty() ? "the print job failed" : why;
-    }
-    destination = job->destination();
-    return {};
-}
-
-} // namespace
-
-void Form1Logic::warnTraditionalFormat() {
-    port_.beep();
-    port_.messageBox(std::string(TraditionalTitle), std::string(TraditionalText), Buttons::Ok,
-                     Icon::None);
-}
 
 void Form1Logic::mnuAsciiLog_Click() {
     asciiLogCommand(false);
@@ -68,66 +27,20 @@ void Form1Logic::asciiLogCommand(bool print) {
     if (ended_)
         return;
     EventScope scope(*this);
-    warnTraditionalFormat();
-    m_.lblDialog.caption = print ? "Printing ASCII Log File." : "Writing ASCII Log File.";
-
-    // Both inputs are read before anything is reset, so a failure changes nothing.
-    AsciiLogInputs inputs;
-    if (const ReportResult r = readAsciiLogInputs(files_.log, files_.onOff, inputs); !r.ok) {
-        m_.lblDialog.caption = r.error;
+    if (!reports_.asciiLog(print))
         return;
-    }
-    AsciiLogListing listing = mergeAsciiLog(std::move(inputs), *s_.Sections);
-    std::string destination;
-    if (print) {
-        const std::string failure =
-            printJob(port_, "Log.pdf", destination, [&](PrinterPort& printer) {
-                printAsciiLog(printer, s_.StationInfo, listing);
-            });
-        if (!failure.empty()) {
-            m_.lblDialog.caption = "The log was not printed: " + failure + ".";
-            return;
-        }
-    } else if (const ReportResult r = writeAsciiLog(files_.asciiLog, listing); !r.ok) {
-        m_.lblDialog.caption = r.error;
-        return;
-    }
-
-    adoptAsciiLog(s_, std::move(listing));
     recolourGrid();
     m_.lblTotSec.caption = " " + signBlank(s_.SecWorked);
     m_.lblTotScore.caption = " " + signBlank(score(s_));
     listrecent();
     m_.lblTotCon.caption = " " + signBlank(s_.RecCount);
-    m_.lblDialog.caption =
-        destination.empty() ? " " : "No printer: the log was printed to " + destination + ".";
 }
 
 void Form1Logic::dupeSheetCommand(bool print) {
     if (ended_)
         return;
     EventScope scope(*this);
-    warnTraditionalFormat();
-    // The keys are built and ordered in one step here; the window shows the label
-    // only when the command has returned, so the two working texts follow at once.
-    m_.lblDialog.caption = "Sorting";
-    m_.lblDialog.caption = "Writing File";
-    std::string destination;
-    if (print) {
-        const std::string failure =
-            printJob(port_, "DupeSheet.pdf", destination,
-                     [&](PrinterPort& printer) { printDupeSheet(printer, s_); });
-        if (!failure.empty()) {
-            m_.lblDialog.caption = "The dupe sheet was not printed: " + failure + ".";
-            return;
-        }
-    } else if (const ReportResult r = writeDupeSheet(files_.asciiDupe, s_); !r.ok) {
-        m_.lblDialog.caption = r.error;
-        return;
-    }
-    m_.lblDialog.caption = destination.empty()
-                               ? " "
-                               : "No printer: the dupe sheet was printed to " + destination + ".";
+    reports_.dupeSheet(print);
 }
 
 } // namespace vantor
