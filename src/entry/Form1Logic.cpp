@@ -12,7 +12,8 @@ Form1Logic::Form1Logic(ContestState& state, Form1Model& model, const Clock& cloc
     : s_(state), m_(model), clock_(clock), port_(port), dateForm_(dateForm),
       files_(std::move(files)),
       opClock_(s_, m_, clock_, port_, dateForm_, files_.onOff, [this] { savepref(); }),
-      reports_(s_, m_, port_, files_) {}
+      reports_(s_, m_, port_, files_),
+      correction_(s_, port_, dateForm_, files_.log, [this] { return loadLogFile(false); }) {}
 
 Field Form1Logic::firstField() const {
     return s_.TabOrder == 2 ? Field::txtCall : Field::txtNum;

@@ -21,6 +21,7 @@
 #include "core/PrefsFile.h"
 #include "core/SectionChoiceFile.h"
 #include "entry/Form1Model.h"
+#include "entry/LogCorrection.h"
 #include "entry/OperatingClock.h"
 #include "entry/PlatformPort.h"
 #include "entry/ReportMenu.h"
@@ -135,6 +136,10 @@ public:
     void setCommitObserver(std::function<void(int)> observer) {
         commitObserver_ = std::move(observer);
     }
+    // Told each edit or delete once the rewritten log holds it.
+    void setCorrectionObserver(LogCorrection::Observer observer) {
+        correction_.setObserver(std::move(observer));
+    }
     const ShortDateForm& dateForm() const { return dateForm_; }
     std::int64_t utcNowSeconds() const { return opClock_.utcNowSeconds(); }
 
@@ -157,6 +162,7 @@ private:
     std::function<void(int)> commitObserver_;
     OperatingClock opClock_; // these after the members they refer to
     ReportMenu reports_;
+    LogCorrection correction_;
 
     void settleFocus();
     void moveFocus(Field f);
@@ -183,7 +189,6 @@ private:
     std::string sectionsNote(bool always) const;
     void shutdown();
     void hideEditButtons();
-    void rewriteAndReload();
     // The log load; tellSections names logged sections outside the chosen list.
     bool loadLogFile(bool tellSections);
     void asciiLogCommand(bool print);
