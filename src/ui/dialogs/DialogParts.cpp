@@ -1,10 +1,13 @@
 #include "ui/dialogs/DialogParts.h"
 
+#include <QEvent>
 #include <QGroupBox>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOption>
 
@@ -54,20 +57,28 @@ void releaseSize(QWidget* window) {
 
 } // namespace
 
-void layOutWindow(QWidget* window, UnitRect design, const Design& controls,
-                  const std::set<Kind>& kinds, double raisedBy) {
+namespace {
+
+// Scales the window for its own screen (a raise) or for a given screen size.
+template <typename Where>
+void layOutAt(QWidget* window, UnitRect design, const Design& controls, const std::set<Kind>& kinds,
+              Where where) {
     releaseSize(window);
-    ScaleToScreen(window, design, DialogFontPt, controls.controls(), kinds, raisedBy);
+    ScaleToScreen(window, design, DialogFontPt, controls.controls(), kinds, where);
     fitCaptions(controls);
     window->setFixedSize(window->size());
 }
 
+} // namespace
+
+void layOutWindow(QWidget* window, UnitRect design, const Design& controls,
+                  const std::set<Kind>& kinds, double raisedBy) {
+    layOutAt(window, design, controls, kinds, raisedBy);
+}
+
 void layOutWindow(QWidget* window, UnitRect design, const Design& controls,
                   const std::set<Kind>& kinds, QSize screenPixels) {
-    releaseSize(window);
-    ScaleToScreen(window, design, DialogFontPt, controls.controls(), kinds, screenPixels);
-    fitCaptions(controls);
-    window->setFixedSize(window->size());
+    layOutAt(window, design, controls, kinds, screenPixels);
 }
 
 QFont designFace() {
@@ -157,27 +168,69 @@ void placeUnscaled(QWidget* window, UnitRect design, const Design& controls) {
 
 namespace vantor::ui {
 
+namespace {
+
+// The width the text of a message box wraps at: half the design screen grown with the
+// screen, never more than three quarters of the screen the box is on.
+int messageWrapWidth(const QMessageBox& box, double fx) {
+    const int screen = box.screen() ? box.screen()->availableGeometry().width() : 640;
+    return std::min(static_cast<int>(std::lround(DesignWidth / UnitsPerPixel / 2 * fx)),
+                    screen * 3 / 4);
+}
+
+} // namespace
+
 void scaleMessageBox(QMessageBox& box) {
     const double fx = applicationScale();
     if (fx <= 1.0)
         return;
     const int side = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
-    // The box wraps its text at a fixed 500 pixels and never grows past 1000: the text
-    // takes what the larger limit leaves, up to half the design screen's width grown.
-    constexpr int BoxLimit = 1000;
-    const int wrapAt = std::min(static_cast<int>(std::lround(DesignWidth / UnitsPerPixel / 2 * fx)),
-                                BoxLimit - side - 120);
-    int widest = 0;
-    for (const QString& line : box.text().split('\n'))
-        widest = std::max(widest, box.fontMetrics().horizontalAdvance(line));
-    if (auto* label = box.findChild<QLabel*>("qt_msgbox_label"))
-        label->setMinimumWidth(std::min(widest, wrapAt));
     if (box.icon() != QMessageBox::NoIcon) {
         const QPixmap small = box.iconPixmap();
         if (!small.isNull())
             box.setIconPixmap(
                 small.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
+}
+
+bool ScaledMessageBox::event(QEvent* event) {
+    const bool handled = QMessageBox::event(event);
+    const QEvent::Type type = event->type();
+    if (!fitting_ && (type == QEvent::Show || type == QEvent::LayoutRequest ||
+                      type == QEvent::FontChange || type == QEvent::StyleChange)) {
+        fitting_ = true;
+        fitText();
+        fitting_ = false;
+    }
+    return handled;
+}
+
+void ScaledMessageBox::fitText() {
+    const double fx = applicationScale();
+    auto* label = findChild<QLabel*>("qt_msgbox_label");
+    if (fx <= 1.0 || !label || !layout())
+        return;
+    int widest = 0;
+    for (const QString& line : text().split('\n'))
+        widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+    label->setWordWrap(true);
+    label->setMinimumWidth(std::min(widest, messageWrapWidth(*this, fx)));
+    layout()->activate();
+    const QPoint centre = geometry().center();
+    const int width = layout()->totalMinimumSize().width();
+    const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width)
+                                                     : layout()->totalMinimumSize().height();
+    setFixedSize(width, height);
+    QRect placed({0, 0}, QSize(width, height));
+    placed.moveCenter(centre);
+    if (const QScreen* on = screen()) {
+        const QRect room = on->availableGeometry();
+        placed.moveLeft(
+            std::clamp(placed.left(), room.left(), std::max(room.left(), room.right() - width)));
+        placed.moveTop(
+            std::clamp(placed.top(), room.top(), std::max(room.top(), room.bottom() - height)));
+    }
+    move(placed.topLeft());
 }
 
 } // namespace vantor::ui

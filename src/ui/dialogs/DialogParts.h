@@ -6,6 +6,7 @@
 #include "ui/dialogs/ScaleToScreen.h"
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QWidget>
 
 #include <functional>
@@ -84,6 +85,21 @@ void fitCaptions(const Design& controls);
 // A message box's icon grows with the screen as its font does (the style gives only
 // small pictures).
 void scaleMessageBox(QMessageBox& box);
+// A message box that grows with the screen: Qt lays its text out within fixed pixel
+// limits (wrapped at 500, never wider than 1000), which at a large scale leave a tall
+// narrow column; once Qt has laid it out, the text is widened to the scaled width and
+// the box fitted and centred again (each time Qt lays it out anew).
+class ScaledMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    bool fitting_ = false;
+    void fitText();
+};
 // Places a window that is not scaled: design size and fonts, centred on its screen.
 void placeUnscaled(QWidget* window, UnitRect design, const Design& controls);
 

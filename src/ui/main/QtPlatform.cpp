@@ -34,8 +34,8 @@ Answer QtPlatform::messageBox(const std::string& title, const std::string& text,
         qtButtons = QMessageBox::Yes | QMessageBox::No;
         first = QMessageBox::Yes;
     }
-    QMessageBox box(qtIcon, QString::fromLatin1(title), QString::fromLatin1(text), qtButtons,
-                    owner_);
+    ScaledMessageBox box(qtIcon, QString::fromLatin1(title), QString::fromLatin1(text), qtButtons,
+                         owner_);
     scaleMessageBox(box);
     const auto standardOf = [](Answer a) {
         switch (a) {

@@ -5,6 +5,7 @@
 
 #include "support/FakePort.h"
 #include "support/LogicHarness.h"
+#include "ui/dialogs/DialogParts.h"
 #include "ui/dialogs/Form2.h"
 #include "ui/main/Form1.h"
 
@@ -13,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QTest>
@@ -153,5 +155,49 @@ TEST(Layout, EveryCaptionOfTheSummaryWindowIsShownWhole) {
             }
         }
         EXPECT_EQ(checked, 6 + 20 + 12 + 4); // frames, options, labels, buttons
+    }
+}
+
+// A long warning at each screen's scale: the box fits the screen, its text runs wider
+// than tall and is shown whole, its font and buttons grow with the screen and show
+// their captions.
+TEST(Layout, MessageBoxesGrowWithTheScreenAndShowTheirTextWhole) {
+    const QString text = QString(
+        "In my last correspondence with the ARRL, they indicated that the traditional log "
+        "format will not be accepted after the 1999 contest.  In addition, they only want "
+        "contest submissions as files (no computer generated printed logs). To write the new "
+        "Cabrillo format (ASCIICab.txt) which incorporates the summary and log files, click "
+        "Write Cabrillo.");
+    int fontAtSmallest = 0;
+    for (const QSize size : Sizes) {
+        SCOPED_TRACE(sizeName(size).toStdString());
+        const ui::Factors f = ui::screenFactors(size);
+        ui::scaleApplication(f.fx, f.fy);
+        ui::ScaledMessageBox box(QMessageBox::Warning, "Vantor", text,
+                                 QMessageBox::Yes | QMessageBox::No);
+        ui::scaleMessageBox(box);
+        box.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+        ASSERT_NE(label, nullptr);
+        EXPECT_LE(box.width(), size.width());
+        EXPECT_LE(box.height(), size.height());
+        EXPECT_GE(label->width(), label->height()) << label->width() << "x" << label->height();
+        EXPECT_LE(label->heightForWidth(label->width()), label->height()) << "text cut";
+        for (QAbstractButton* b : box.buttons()) {
+            EXPECT_LE(b->fontMetrics().horizontalAdvance(QString(b->text()).remove('&')),
+                      b->width());
+            EXPECT_LE(b->fontMetrics().height(), b->height());
+            const QRect at(b->mapTo(&box, QPoint(0, 0)), b->size());
+            EXPECT_TRUE(box.rect().contains(at));
+            EXPECT_FALSE(at.intersects(QRect(label->mapTo(&box, QPoint(0, 0)), label->size())));
+        }
+        const int font = label->fontMetrics().height();
+        if (size.width() == 640) {
+            fontAtSmallest = font;
+        } else if (size.width() == 3840) {
+            EXPECT_GE(font, fontAtSmallest * 4);
+        }
+        box.hide();
     }
 }
