@@ -60,6 +60,8 @@ void Form1Logic::settleFocus() {
         --depth_;
     }
     skipCallCheck_ = false;
+    if (aids_ && !ended_)
+        aids_->eventDone();
 }
 
 namespace {
@@ -85,6 +87,8 @@ void Form1Logic::typeKey(Field field, int code) {
     if (dupehold() || !entryCode(code) || (code == 13 && entryEmpty()))
         return;
     int k = code;
+    if (aids_)
+        aids_->keyComing(field, k);
     dispatchKey(field, k);
     if (!ended_)
         applyKey(m_.box(field), k);
@@ -137,6 +141,8 @@ void Form1Logic::editedText(Field field, const std::string& text, int caret) {
                         : std::clamp(caret, 0, static_cast<int>(box.text.size()));
     box.selStart = box.caret;
     box.selLength = 0;
+    if (aids_)
+        aids_->eventDone();
 }
 
 void Form1Logic::windowShown() {
@@ -148,6 +154,8 @@ void Form1Logic::windowShown() {
 
 void Form1Logic::txtcall_lostfocus() {
     dupcheck();
+    if (aids_ && s_.DupeFlag == 0)
+        aids_->callLeft();
 }
 
 void Form1Logic::txtCall_GotFocus() {

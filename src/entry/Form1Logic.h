@@ -29,6 +29,19 @@
 
 namespace vantor {
 
+// The typing aids follow the entry fields through these calls; without aids set the
+// window behaves exactly as it does without them.
+class EntryAids {
+public:
+    virtual ~EntryAids() = default;
+    // A key is about to be handled by field's rules.
+    virtual void keyComing(Field field, int code) = 0;
+    // The call field was left and its duplicate check found none.
+    virtual void callLeft() = 0;
+    // An event is over: the fields may hold new text.
+    virtual void eventDone() = 0;
+};
+
 struct FileNames {
     std::string log = LogFileName;
     std::string prefs = PrefsFileName;
@@ -140,6 +153,7 @@ public:
     void setCommitObserver(std::function<void(int)> observer) {
         commitObserver_ = std::move(observer);
     }
+    void setAids(EntryAids* aids) { aids_ = aids; }
     const ShortDateForm& dateForm() const { return dateForm_; }
     std::int64_t utcNowSeconds() const;
 
@@ -165,6 +179,7 @@ private:
     bool dateFormToRecord_ = false; // the folder has no record of its date form yet
     bool warnedLimit_ = false;
     std::function<void(int)> commitObserver_;
+    EntryAids* aids_ = nullptr;
 
     void settleFocus();
     void moveFocus(Field f);
