@@ -40,6 +40,7 @@ struct TextBoxModel {
     int selStart = 0;
     int selLength = 0;
     int tabIndex = 0;
+    bool fromHistory = false; // text filled from the call history, drawn apart
 
     void setText(std::string t) {
         text = std::move(t);

@@ -42,6 +42,8 @@ void Form1Logic::settleFocus() {
         --depth_;
     }
     skipCallCheck_ = false;
+    if (aids_ && !ended_)
+        aids_->eventDone();
 }
 
 namespace {
@@ -67,6 +69,8 @@ void Form1Logic::typeKey(Field field, int code) {
     if (dupehold() || !entryCode(code) || (code == 13 && entryEmpty()))
         return;
     int k = code;
+    if (aids_)
+        aids_->keyComing(field, k);
     dispatchKey(field, k);
     if (!ended_)
         applyKey(m_.box(field), k);
@@ -119,6 +123,8 @@ void Form1Logic::editedText(Field field, const std::string& text, int caret) {
                         : std::clamp(caret, 0, static_cast<int>(box.text.size()));
     box.selStart = box.caret;
     box.selLength = 0;
+    if (aids_)
+        aids_->eventDone();
 }
 
 void Form1Logic::windowShown() {
@@ -130,6 +136,8 @@ void Form1Logic::windowShown() {
 
 void Form1Logic::txtcall_lostfocus() {
     dupcheck();
+    if (aids_ && s_.DupeFlag == 0)
+        aids_->callLeft();
 }
 
 void Form1Logic::txtCall_GotFocus() {

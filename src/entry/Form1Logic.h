@@ -33,6 +33,19 @@
 
 namespace vantor {
 
+// The typing aids follow the entry fields through these calls; without aids set the
+// window behaves exactly as it does without them.
+class EntryAids {
+public:
+    virtual ~EntryAids() = default;
+    // A key is about to be handled by field's rules.
+    virtual void keyComing(Field field, int code) = 0;
+    // The call field was left and its duplicate check found none.
+    virtual void callLeft() = 0;
+    // An event is over: the fields may hold new text.
+    virtual void eventDone() = 0;
+};
+
 class Form1Logic {
 public:
     Form1Logic(ContestState& state, Form1Model& model, const Clock& clock, PlatformPort& port,
@@ -140,6 +153,7 @@ public:
     void setCorrectionObserver(LogCorrection::Observer observer) {
         correction_.setObserver(std::move(observer));
     }
+    void setAids(EntryAids* aids) { aids_ = aids; }
     const ShortDateForm& dateForm() const { return dateForm_; }
     std::int64_t utcNowSeconds() const { return opClock_.utcNowSeconds(); }
 
@@ -160,6 +174,7 @@ private:
     std::function<void(int)> loadObserver_;
     bool dateFormToRecord_ = false; // the folder has no record of its date form yet
     std::function<void(int)> commitObserver_;
+    EntryAids* aids_ = nullptr;
     OperatingClock opClock_; // these after the members they refer to
     ReportMenu reports_;
     LogCorrection correction_;
