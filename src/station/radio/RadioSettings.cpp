@@ -1,0 +1,114 @@
+#include "station/radio/RadioSettings.h"
+
+#include "station/radio/BandPlan.h"
+
+#include <optional>
+#include <sstream>
+
+namespace vantor::radio {
+
+namespace {
+
+std::string trim(const std::string& s) {
+    const auto first = s.find_first_not_of(" \t\r");
+    if (first == std::string::npos)
+        return {};
+    return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
+}
+
+std::optional<std::int64_t> number(const std::string& s, std::int64_t low, std::int64_t high) {
+    if (s.empty() || s.size() > 13)
+        return std::nullopt;
+    std::int64_t n = 0;
+    for (const char c : s) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    if (n < low || n > high)
+        return std::nullopt;
+    return n;
+}
+
+// A value that stays on its line when written back.
+std::string oneLine(const std::string& s) {
+    std::string out;
+    for (const char c : s) {
+        if (c != '\n' && c != '\r' && c != '\0')
+            out.push_back(c);
+    }
+    return trim(out);
+}
+
+} // namespace
+
+RadioSettings parseRadioSettings(const std::string& text) {
+    RadioSettings s;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        const auto eq = line.find('=');
+        if (eq == std::string::npos)
+            continue;
+        const std::string key = trim(line.substr(0, eq));
+        const std::string value = trim(line.substr(eq + 1));
+        if (key == "radio") {
+            if (value == "none")
+                s.mode = RadioMode::None;
+            else if (value == "own")
+                s.mode = RadioMode::Own;
+            else if (value == "shared")
+                s.mode = RadioMode::Shared;
+        } else if (key == "model") {
+            if (const auto n = number(value, 1, 999999))
+                s.model = static_cast<int>(*n);
+        } else if (key == "device" && !value.empty()) {
+            s.device = value;
+        } else if (key == "speed") {
+            if (const auto n = number(value, 300, 4000000))
+                s.speed = static_cast<int>(*n);
+        } else if (key == "program" && !value.empty()) {
+            s.program = value;
+        } else if (key == "host" && !value.empty()) {
+            s.host = value;
+        } else if (key == "port") {
+            if (const auto n = number(value, 1, 65535))
+                s.port = static_cast<int>(*n);
+        } else if (key.rfind("band", 0) == 0) {
+            const int band = bandIndexOfCode(key.substr(4));
+            const auto n = number(value, 0, 1'000'000'000'000);
+            if (band >= 0 && n && (*n == 0 || bandIndexOf(*n) == band))
+                s.lastHz[static_cast<std::size_t>(band)] = *n;
+        }
+    }
+    return s;
+}
+
+std::string formatRadioSettings(const RadioSettings& s) {
+    static constexpr const char* modes[] = {"none", "own", "shared"};
+    std::string out;
+    out += "radio=" + std::string(modes[static_cast<int>(s.mode)]) + "\n";
+    out += "model=" + std::to_string(s.model) + "\n";
+    out += "device=" + oneLine(s.device) + "\n";
+    out += "speed=" + std::to_string(s.speed) + "\n";
+    out += "program=" + oneLine(s.program) + "\n";
+    out += "host=" + oneLine(s.host) + "\n";
+    out += "port=" + std::to_string(s.port) + "\n";
+    for (std::size_t i = 0; i < ContestBands.size(); ++i)
+        out +=
+            "band" + std::string(ContestBands[i].code) + "=" + std::to_string(s.lastHz[i]) + "\n";
+    return out;
+}
+
+RadioSettings loadRadioSettings(const std::string& path) {
+    std::string text;
+    if (readWholeFile(path, text) != ReadStatus::Ok)
+        return {};
+    return parseRadioSettings(text);
+}
+
+IoResult saveRadioSettings(const RadioSettings& settings, const std::string& path) {
+    return replaceAtomically(path, formatRadioSettings(settings));
+}
+
+} // namespace vantor::radio
