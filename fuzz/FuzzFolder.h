@@ -23,9 +23,9 @@ inline FileNames scratchContestFiles() {
         std::filesystem::remove_all(made, ignored);
     });
     FileNames files;
-    for (std::string* name : {&files.log, &files.prefs, &files.onOff, &files.sections,
-                              &files.dateForm, &files.asciiLog, &files.asciiDupe, &files.summary,
-                              &files.cabrillo})
+    for (std::string* name :
+         {&files.log, &files.prefs, &files.onOff, &files.sections, &files.dateForm, &files.asciiLog,
+          &files.asciiDupe, &files.summary, &files.cabrillo})
         *name = folder + "/" + *name;
     return files;
 }
