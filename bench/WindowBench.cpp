@@ -100,25 +100,33 @@ void BM_WindowCallKey(benchmark::State& st) {
 }
 BENCHMARK(BM_WindowCallKey)->Unit(benchmark::kMicrosecond)->Iterations(300);
 
-// The log is kept in memory-backed storage so that the figure leaves out the fsync.
-void BM_WindowEnter(benchmark::State& st) {
+// A log in memory-backed storage, so that a figure leaves out the fsync.
+std::string memoryLogPath() {
     const std::string shm = std::filesystem::exists("/dev/shm") ? "/dev/shm" : ".";
-    const std::string path = shm + "/vantor-window-bench-" + std::to_string(::getpid()) + ".txt";
+    return shm + "/vantor-window-bench-" + std::to_string(::getpid()) + ".txt";
+}
+
+// Empties the entry and types the round's new contact up to its Enter. Made-up calls
+// have at most three letters after the digit: a four-letter suffix is never a
+// duplicate, which would be refused and cleared.
+void typeNewContact(OpenWindow& w, QLineEdit* num, int round) {
+    w.form->logic().cmdClear_Click();
+    w.form->render();
+    num->setFocus();
+    const std::string keys = "12aw" + std::to_string(round % 10) + "zzq" +
+                             std::string(1, static_cast<char>('a' + round / 10 % 26)) + "85ct";
+    for (char c : keys)
+        QTest::keyClick(QApplication::focusWidget(), c);
+}
+
+void BM_WindowEnter(benchmark::State& st) {
+    const std::string path = memoryLogPath();
     OpenWindow w(FullLog - 1, path);
     QLineEdit* num = w.box("txtNum");
     int round = 0;
     for (auto _ : st) {
         st.PauseTiming();
-        w.form->logic().cmdClear_Click();
-        w.form->render();
-        num->setFocus();
-        // Made-up calls have at most three letters after the digit: a four-letter
-        // suffix is never a duplicate, which would be refused and cleared.
-        const std::string keys = "12aw" + std::to_string(round % 10) + "zzq" +
-                                 std::string(1, static_cast<char>('a' + round / 10 % 26)) + "85ct";
-        ++round;
-        for (char c : keys)
-            QTest::keyClick(QApplication::focusWidget(), c);
+        typeNewContact(w, num, round++);
         w.form->repaint();
         st.ResumeTiming();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -141,8 +149,7 @@ BENCHMARK(BM_WindowEnter)->Unit(benchmark::kMicrosecond)->Iterations(200);
 // posted paint requests handled, as the event loop does next), in "Last 20" and in "All"
 // mode. The log is in memory-backed storage: the figure leaves out the fsync.
 void BM_WindowEnterPainted(benchmark::State& st) {
-    const std::string shm = std::filesystem::exists("/dev/shm") ? "/dev/shm" : ".";
-    const std::string path = shm + "/vantor-window-bench-" + std::to_string(::getpid()) + ".txt";
+    const std::string path = memoryLogPath();
     OpenWindow w(FullLog - 1, path);
     if (st.range(0) == 1)
         w.form->findChild<QPushButton*>("cmdList")->click();
@@ -150,14 +157,7 @@ void BM_WindowEnterPainted(benchmark::State& st) {
     int round = 0;
     for (auto _ : st) {
         st.PauseTiming();
-        w.form->logic().cmdClear_Click();
-        w.form->render();
-        num->setFocus();
-        const std::string keys = "12aw" + std::to_string(round % 10) + "zzq" +
-                                 std::string(1, static_cast<char>('a' + round / 10 % 26)) + "85ct";
-        ++round;
-        for (char c : keys)
-            QTest::keyClick(QApplication::focusWidget(), c);
+        typeNewContact(w, num, round++);
         QCoreApplication::processEvents();
         st.ResumeTiming();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

@@ -6,6 +6,7 @@
 // read whole at the start still reads whole, every record appended included.
 
 #include "FuzzCheck.h"
+#include "FuzzFolder.h"
 #include "core/LogFile.h"
 #include "core/OnOffFile.h"
 #include "entry/Form1Logic.h"
@@ -21,27 +22,6 @@
 using namespace vantor;
 
 namespace {
-
-FileNames contestFiles() {
-    const char* base = std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
-    std::string folder = std::string(base) + "/vantor-fuzz-XXXXXX";
-    if (!::mkdtemp(folder.data()))
-        std::abort();
-    // The folder lives as long as the fuzzing run; it goes when the run ends.
-    static const std::string made = folder;
-    std::atexit([] {
-        std::error_code ignored;
-        std::filesystem::remove_all(made, ignored);
-    });
-    FileNames files;
-    files.log = folder + "/" + LogFileName;
-    files.prefs = folder + "/" + PrefsFileName;
-    files.onOff = folder + "/" + OnOffFileName;
-    files.sections = folder + "/" + SectionChoiceFileName;
-    files.asciiLog = folder + "/ASCIILog.txt";
-    files.asciiDupe = folder + "/ASCIIDup.txt";
-    return files;
-}
 
 void writeBytes(const std::string& path, std::string_view bytes) {
     std::filesystem::remove(path);
@@ -70,7 +50,7 @@ void checkLogReloads(const FileNames& files, const ContestState& state, ContestS
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const FileNames files = contestFiles();
+    static const FileNames files = fuzz::scratchContestFiles();
     static const auto state = std::make_unique<ContestState>();
     static const auto reloaded = std::make_unique<ContestState>();
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -4,6 +4,7 @@
 // reloads to exactly the contacts in memory.
 
 #include "FuzzCheck.h"
+#include "FuzzFolder.h"
 #include "core/LogFile.h"
 #include "entry/Form1Logic.h"
 #include "support/FakePort.h"
@@ -18,16 +19,6 @@ using namespace vantor;
 
 namespace {
 
-// One contest folder for the whole run, in memory-backed storage where there is one
-// (every Enter syncs "log.txt"). The fuzzer's own paths are relative: no chdir.
-FileNames contestFiles() {
-    const char* base = std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
-    std::string folder = std::string(base) + "/vantor-fuzz-XXXXXX";
-    if (!::mkdtemp(folder.data()))
-        std::abort();
-    return {folder + "/" + LogFileName, folder + "/" + PrefsFileName, folder + "/" + OnOffFileName};
-}
-
 constexpr Field Fields[] = {Field::txtNum, Field::txtPre, Field::txtCall, Field::txtCK,
                             Field::txtSec};
 
@@ -41,7 +32,7 @@ void checkBoxes(const Form1Model& m) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const FileNames files = contestFiles();
+    static const FileNames files = fuzz::scratchContestFiles();
     static const auto state = std::make_unique<ContestState>();
     static const auto reloaded = std::make_unique<ContestState>();
     *state = ContestState{};

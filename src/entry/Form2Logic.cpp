@@ -1,7 +1,7 @@
 #include "entry/Form2Logic.h"
 
-#include "reports/Cabrillo.h"
 #include "reports/Cabrillo3.h"
+#include "reports/Submission.h"
 #include "reports/SummarySheet.h"
 
 namespace vantor {
@@ -88,8 +88,9 @@ bool isForm2Text(Form2Control c) {
 }
 
 Form2Logic::Form2Logic(const ContestState& state, PlatformPort& port, ShortDateForm dateForm,
-                       int referenceYear)
-    : s_(state), port_(port), dateForm_(dateForm), referenceYear_(referenceYear) {
+                       int referenceYear, FileNames files)
+    : s_(state), port_(port), dateForm_(dateForm), referenceYear_(referenceYear),
+      files_(std::move(files)) {
     Form_Load();
 }
 
@@ -169,9 +170,9 @@ void Form2Logic::tell(const std::string& text) {
 
 void Form2Logic::Command1_Click() {
     warnOldFormat();
-    const ReportResult r = writeSummarySheet(SummaryFileName, s_, details());
+    const ReportResult r = writeSummarySheet(files_.summary, s_, details());
     if (!r.ok) {
-        tell(r.error.empty() ? std::string(SummaryFileName) + " could not be written." : r.error);
+        tell(r.error.empty() ? files_.summary + " could not be written." : r.error);
         return;
     }
     model.focus = C::Command3;
@@ -202,43 +203,9 @@ void Form2Logic::Command3_Click() {
 }
 
 void Form2Logic::Command4_Click() {
-    // Today's contest (its 85 sections) is entered in Cabrillo 3.0 as well. What keeps
-    // that file from being written is told first; the traditional file is still written.
-    const bool today = s_.Sections == &Sections85;
-    const ReportResult check = today ? cabrillo3Check(s_, details()) : ReportResult{};
-    if (!check.ok)
-        tell(check.error);
-    const ReportResult r =
-        writeCabrillo(CabrilloFileName, s_, details(), dateForm_, referenceYear_);
-    if (!r.ok) {
-        tell(r.error.empty() ? std::string(CabrilloFileName) + " could not be written." : r.error);
-        return;
-    }
-    if (!check.ok)
-        return;
-    if (today) {
-        const std::string name = cabrillo3FileName(s_.StationInfo.MyCall);
-        if (name.empty()) {
-            tell("The Cabrillo 3.0 file needs your call: enter it in Setup.");
-            return;
-        }
-        // Its times off and its 24-hour score come from the journal: never from a part.
-        const OnOffJournal journal = readOnOff(OnOffFileName);
-        if (!journal.complete) {
-            tell(journalPartlyRead(journal, OnOffFileName) + "; " + name +
-                 " was not written. Mend that line with a text editor, then write again.");
-            return;
-        }
-        const auto runs = clockRuns(journal.records, dateForm_, referenceYear_,
-                                    contactStamps(s_, dateForm_, referenceYear_), s_.LoggedOn == 1);
-        const ReportResult r3 =
-            writeCabrillo3(name, s_, details(), runs, dateForm_, referenceYear_);
-        if (!r3.ok) {
-            tell(r3.error.empty() ? name + " could not be written." : r3.error);
-            return;
-        }
-    }
-    model.focus = C::Command3;
+    if (writeCabrilloEntry(files_, s_, details(), dateForm_, referenceYear_,
+                           [this](const std::string& text) { tell(text); }))
+        model.focus = C::Command3;
 }
 
 } // namespace vantor

@@ -6,6 +6,7 @@
 
 #include "core/ContestState.h"
 #include "core/DateTime.h"
+#include "core/FileNames.h"
 #include "entry/PlatformPort.h"
 #include "reports/SummaryDetails.h"
 
@@ -62,8 +63,6 @@ const char* form2Name(Form2Control c);
 bool isForm2Option(Form2Control c);
 bool isForm2Text(Form2Control c);
 
-inline constexpr const char* SummaryFileName = "ASCIISum.txt";
-inline constexpr const char* CabrilloFileName = "ASCIICab.txt";
 inline constexpr const char* SummaryPdfName = "SummarySheet.pdf";
 
 struct Form2Model {
@@ -83,7 +82,7 @@ struct Form2Model {
 class Form2Logic {
 public:
     Form2Logic(const ContestState& state, PlatformPort& port, ShortDateForm dateForm,
-               int referenceYear);
+               int referenceYear, FileNames files = {});
 
     Form2Model model;
 
@@ -105,6 +104,7 @@ private:
     PlatformPort& port_;
     ShortDateForm dateForm_;
     int referenceYear_;
+    FileNames files_;
 
     void warnOldFormat();
     void tell(const std::string& text);

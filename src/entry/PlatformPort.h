@@ -5,6 +5,7 @@
 
 #include "core/ContestState.h"
 #include "core/DateTime.h"
+#include "core/FileNames.h"
 #include "core/FileOps.h"
 #include "reports/PrinterPort.h"
 
@@ -44,9 +45,11 @@ public:
     virtual void showHelp() = 0;
     // The summary sheet information window, modal, opened afresh with its defaults and
     // discarded when closed. Without a window nothing happens.
-    virtual void showSummarySheet(const ShortDateForm& dateForm, int referenceYear) {
+    virtual void showSummarySheet(const ShortDateForm& dateForm, int referenceYear,
+                                  const FileNames& files) {
         (void)dateForm;
         (void)referenceYear;
+        (void)files;
     }
 
     // Starts a print job on the system's default printer; where the system has no

@@ -7,7 +7,7 @@ namespace vantor {
 
 void Form1Logic::mnuPrntSum_Click() {
     if (!ended_)
-        port_.showSummarySheet(dateForm_, toCivil(utcNowSeconds()).date.year);
+        port_.showSummarySheet(dateForm_, toCivil(utcNowSeconds()).date.year, files_);
 }
 
 void Form1Logic::mnuWriteSumm_Click() {

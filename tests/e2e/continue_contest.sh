@@ -13,14 +13,7 @@ printf '"N0CALL"\r\n0\r\n"A"\r\n"99"\r\n"MN"\r\n0\r\n0\r\n1\r\n"15"\r\n3600\r\n'
 cp log.txt before.txt
 
 start_x 1024x768
-start_program "$BINARY"
-focus_program_window >/dev/null
-press Return
-focus_window "Amateur Station I.D." >/dev/null
-press Return # the stored station stands
-focus_window "Open existing log?" >/dev/null
-press y
-focus_window "Vantor 2.5" >/dev/null
+continue_contest # the stored station stands
 type_text "77mzz9zz12ab"
 press Return
 press alt+f Up Return

@@ -26,17 +26,6 @@ wait_for_lines() {
     fail "$1 did not reach $2 lines: $(cat -A "$1" 2>/dev/null)"
 }
 
-continue_contest() {
-    start_program "$BINARY"
-    focus_program_window >/dev/null
-    press Return
-    focus_window "Amateur Station I.D." >/dev/null
-    press Return # the stored station stands
-    focus_window "Open existing log?" >/dev/null
-    press y
-    focus_window "Vantor 2.5" >/dev/null
-}
-
 start_x 1024x768
 continue_contest
 xdotool type --delay 20 "3bk3xx72me"

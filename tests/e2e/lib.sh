@@ -249,3 +249,18 @@ continue_contest() {
     press y
     focus_window "Vantor 2.5" >/dev/null
 }
+
+# From the main window: Write Cabrillo Fmt in the summary sheet window, waiting for the
+# Cabrillo 3.0 file named and the traditional one, then Done and File > Exit.
+write_cabrillo_files_and_exit() {
+    press alt+f Down Down Right Down Down Return # Print Summary Sheet
+    focus_window "Summary Sheet Information" >/dev/null
+    press shift+Tab shift+Tab shift+Tab Return # Write Cabrillo Fmt
+    wait_for_file "$1"
+    wait_for_file ASCIICab.txt
+    focus_window "Summary Sheet Information" >/dev/null
+    press Return # Done
+    focus_window "Vantor 2.5" >/dev/null
+    press alt+f Up Return
+    wait_for_exit
+}

@@ -23,24 +23,8 @@ printf '1,"11/7/2026","21:00:00","00:00:00"\r\n0,"11/7/2026","22:00:00","01:00:0
 write_cabrillo() {
     cd "$WORK/$1"
     export LC_ALL=$2 LANG=$2
-    start_program "$BINARY"
-    focus_program_window >/dev/null
-    press Return
-    focus_window "Amateur Station I.D." >/dev/null
-    press Return # the stored station stands
-    focus_window "Open existing log?" >/dev/null
-    press y
-    focus_window "Vantor 2.5" >/dev/null
-    press alt+f Down Down Right Down Down Return # Print Summary Sheet
-    focus_window "Summary Sheet Information" >/dev/null
-    press shift+Tab shift+Tab shift+Tab Return # Write Cabrillo Fmt
-    wait_for_file W1AW.log
-    wait_for_file ASCIICab.txt
-    focus_window "Summary Sheet Information" >/dev/null
-    press Return # Done
-    focus_window "Vantor 2.5" >/dev/null
-    press alt+f Up Return
-    wait_for_exit
+    continue_contest # the stored station stands
+    write_cabrillo_files_and_exit W1AW.log
     cd "$WORK"
 }
 

@@ -52,16 +52,7 @@ wait_for_blue $SECOND_COLUMN
 press alt+c # Clear
 [ -n "${VANTOR_SHOT:-}" ] && import -window root "$VANTOR_SHOT"
 
-press alt+f Down Down Right Down Down Return # Print Summary Sheet
-focus_window "Summary Sheet Information" >/dev/null
-press shift+Tab shift+Tab shift+Tab Return # Write Cabrillo Fmt
-wait_for_file W1AW.log
-wait_for_file ASCIICab.txt
-focus_window "Summary Sheet Information" >/dev/null
-press Return # Done
-focus_window "Vantor 2.5" >/dev/null
-press alt+f Up Return
-wait_for_exit
+write_cabrillo_files_and_exit W1AW.log
 
 D='[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{4}'
 expect_lines W1AW.log "START-OF-LOG: 3.0" "CONTEST: ARRL-SS-CW" "CALLSIGN: W1AW" "LOCATION: CT" \

@@ -152,27 +152,23 @@ static int openChecked(const char* name, const char* path, int flags, mode_t mod
     return next(path, flags, mode);
 }
 
-int open(const char* path, int flags, ...) {
-    mode_t mode = 0;
-    if (flags & (O_CREAT | O_TMPFILE)) {
-        va_list args;
-        va_start(args, flags);
-        mode = static_cast<mode_t>(va_arg(args, int));
-        va_end(args);
+// open and open64 differ only in the call they pass on to; the mode is there only when
+// a file may be created.
+#define VANTOR_OPEN_HOOK(name)                                                                     \
+    int name(const char* path, int flags, ...) {                                                   \
+        mode_t mode = 0;                                                                           \
+        if (flags & (O_CREAT | O_TMPFILE)) {                                                       \
+            va_list args;                                                                          \
+            va_start(args, flags);                                                                 \
+            mode = static_cast<mode_t>(va_arg(args, int));                                         \
+            va_end(args);                                                                          \
+        }                                                                                          \
+        return openChecked(#name, path, flags, mode);                                              \
     }
-    return openChecked("open", path, flags, mode);
-}
 
-int open64(const char* path, int flags, ...) {
-    mode_t mode = 0;
-    if (flags & (O_CREAT | O_TMPFILE)) {
-        va_list args;
-        va_start(args, flags);
-        mode = static_cast<mode_t>(va_arg(args, int));
-        va_end(args);
-    }
-    return openChecked("open64", path, flags, mode);
-}
+VANTOR_OPEN_HOOK(open)
+VANTOR_OPEN_HOOK(open64)
+#undef VANTOR_OPEN_HOOK
 
 int rename(const char* from, const char* to) {
     static const auto next = real<int (*)(const char*, const char*)>("rename");

@@ -194,8 +194,8 @@ Form2::~Form2() {
 }
 
 Form2::Form2(const ContestState& state, PlatformPort& port, ShortDateForm dateForm,
-             int referenceYear, QWidget* parent)
-    : QDialog(parent), logic_(state, port, dateForm, referenceYear) {
+             int referenceYear, QWidget* parent, FileNames files)
+    : QDialog(parent), logic_(state, port, dateForm, referenceYear, std::move(files)) {
     setObjectName("Form2");
     setWindowTitle(QStringLiteral("Summary Sheet Information"));
     setModal(true);

@@ -18,7 +18,7 @@ class Form2 : public QDialog {
     Q_OBJECT
 public:
     Form2(const ContestState& state, PlatformPort& port, ShortDateForm dateForm, int referenceYear,
-          QWidget* parent = nullptr);
+          QWidget* parent = nullptr, FileNames files = {});
     ~Form2() override;
 
     static constexpr UnitRect DesignRect{0, 0, 9615, 6675};

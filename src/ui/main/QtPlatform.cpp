@@ -89,8 +89,9 @@ void QtPlatform::showHelp() {
     dialog.run();
 }
 
-void QtPlatform::showSummarySheet(const ShortDateForm& dateForm, int referenceYear) {
-    Form2 dialog(state_, *this, dateForm, referenceYear, owner_);
+void QtPlatform::showSummarySheet(const ShortDateForm& dateForm, int referenceYear,
+                                  const FileNames& files) {
+    Form2 dialog(state_, *this, dateForm, referenceYear, owner_, files);
     dialog.run();
 }
 

@@ -24,7 +24,8 @@ public:
     void runEditDialog(ContestState& state, int EditRec, const ShortDateForm& dateForm,
                        int referenceYear) override;
     void showHelp() override;
-    void showSummarySheet(const ShortDateForm& dateForm, int referenceYear) override;
+    void showSummarySheet(const ShortDateForm& dateForm, int referenceYear,
+                          const FileNames& files) override;
     std::unique_ptr<PrinterPort> startPrintJob(const std::string& pdfName) override;
     void endProgram() override;
     std::string amText() const override;

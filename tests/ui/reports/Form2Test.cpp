@@ -167,7 +167,7 @@ TEST_F(Form2Window, EachOpeningFromTheMenuStartsFromTheDefaults) {
     });
     for (int i = 0; i < 2; ++i) {
         poll.start(10);
-        platform.showSummarySheet(ShortDateForm{}, 2026);
+        platform.showSummarySheet(ShortDateForm{}, 2026, FileNames{});
     }
     EXPECT_EQ(seen, (std::vector<QString>{"|W1AW's License Class:", "|W1AW's License Class:"}));
 }
