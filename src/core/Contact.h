@@ -1,6 +1,8 @@
 #pragma once
 // One logged contact: the nine text fields of a log line, in file order.
 
+#include <array>
+#include <cstddef>
 #include <string>
 
 namespace vantor {
@@ -17,6 +19,13 @@ struct Contact {
     std::string Bnd;     // band code
 
     bool operator==(const Contact&) const = default;
+
+    // The fields in file order: every reader, writer and dialog walks this list.
+    static constexpr std::size_t FieldCount = 9;
+    using Field = std::string Contact::*;
+    static constexpr std::array<Field, FieldCount> Fields{
+        &Contact::NumSent, &Contact::Num,  &Contact::Pre,  &Contact::Call, &Contact::Ck,
+        &Contact::Sec,     &Contact::Date, &Contact::Time, &Contact::Bnd};
 };
 
 } // namespace vantor

@@ -10,8 +10,9 @@ namespace vantor {
 namespace {
 
 void writeContact(FieldWriter& w, const Contact& c) {
-    w.text(c.NumSent).text(c.Num).text(c.Pre).text(c.Call).text(c.Ck).text(c.Sec);
-    w.text(c.Date).text(c.Time).text(c.Bnd).endLine();
+    for (const Contact::Field field : Contact::Fields)
+        w.text(c.*field);
+    w.endLine();
 }
 
 } // namespace
@@ -67,31 +68,46 @@ std::string loadFailureText(const LoadResult& result, const std::string& folder)
     return std::string(FileErrorText);
 }
 
-LoadResult loadLogData(ContestState& state, std::string_view data) {
+LoadResult readLogRecords(std::string_view data, const std::function<Contact&(int record)>& slot) {
     LoadResult result;
-    state.RecCount = 0;
-    sectionReset(state);
     FieldReader reader(data);
-    while (!reader.atEnd()) {
-        if (state.RecCount >= ContactLogTable::Capacity) {
+    for (int record = 1; !reader.atEnd(); ++record) {
+        if (record > ContactLogTable::Capacity) {
             result.failure = LoadFailure::TooManyRecords;
-            result.line = state.RecCount + 1;
+            result.line = record;
             return result;
         }
-        ++state.RecCount;
-        Contact& c = state.ContactLog[state.RecCount];
-        for (std::string* field :
-             {&c.NumSent, &c.Num, &c.Pre, &c.Call, &c.Ck, &c.Sec, &c.Date, &c.Time, &c.Bnd}) {
-            const auto status = reader.next(*field);
+        Contact& c = slot(record);
+        for (const Contact::Field field : Contact::Fields) {
+            const auto status = reader.next(c.*field);
             if (status != FieldReader::Status::Ok) {
                 result.failure = status == FieldReader::Status::End ? LoadFailure::CutShort
                                                                     : LoadFailure::Malformed;
-                result.line = state.RecCount;
+                result.line = record;
                 return result;
             }
         }
-        sectionTally(state, c.Sec);
     }
+    return result;
+}
+
+LoadResult loadLogData(ContestState& state, std::string_view data) {
+    state.RecCount = 0;
+    sectionReset(state);
+    LoadResult result = readLogRecords(data, [&state](int record) -> Contact& {
+        state.RecCount = record;
+        return state.ContactLog[record];
+    });
+    // The records read whole are tallied, as far as the reader got.
+    if (result.failure == LoadFailure::TooManyRecords)
+        state.RecCount = ContactLogTable::Capacity;
+    const int whole = result.ok() || result.failure == LoadFailure::TooManyRecords
+                          ? state.RecCount
+                          : result.line - 1;
+    for (int r = 1; r <= whole; ++r)
+        sectionTally(state, state.ContactLog[r].Sec);
+    if (!result.ok())
+        return result;
     if (!nextSerial(state)) {
         result.failure = LoadFailure::BadSerial;
         result.line = state.RecCount;

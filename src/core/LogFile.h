@@ -4,6 +4,7 @@
 #include "core/ContestState.h"
 #include "core/FileOps.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -50,6 +51,11 @@ struct LoadResult {
 // unreadable or overfull log is named as such; a damaged one gets the "File Error"
 // text about quotes and dates.
 std::string loadFailureText(const LoadResult& result, const std::string& folder);
+
+// The one reader of the file's records: each whole contact goes to the slot for its
+// record number (1, 2, ...). It stops at the first record that is cut short or
+// malformed, and before a record past the table's capacity; line names that record.
+LoadResult readLogRecords(std::string_view data, const std::function<Contact&(int record)>& slot);
 
 // Rebuilds RecCount, the records, SecCount and SecWorked from the file's data.
 LoadResult loadLogData(ContestState& state, std::string_view data);

@@ -24,7 +24,11 @@ constexpr FormatMessage TimeMessage{"Invalid Time Format!",
 
 // The record's fields in the boxes' order.
 std::array<std::string*, EditContactLogic::BoxCount> fieldsOf(Contact& c) {
-    return {&c.NumSent, &c.Num, &c.Pre, &c.Call, &c.Ck, &c.Sec, &c.Date, &c.Time, &c.Bnd};
+    std::array<std::string*, EditContactLogic::BoxCount> fields{};
+    static_assert(EditContactLogic::BoxCount == Contact::FieldCount);
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i] = &(c.*Contact::Fields[i]);
+    return fields;
 }
 
 // Each box keeps what its entry field keeps, so that no correction can store what the

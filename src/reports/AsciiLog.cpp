@@ -1,6 +1,5 @@
 #include "reports/AsciiLog.h"
 
-#include "core/FieldReader.h"
 #include "core/FileOps.h"
 #include "core/LogFile.h"
 #include "core/Numbers.h"
@@ -34,21 +33,19 @@ ReportResult readInput(const std::string& path, std::string& data) {
 }
 
 ReportResult parseContacts(std::string_view data, std::vector<Contact>& out) {
-    FieldReader reader(data);
-    while (!reader.atEnd()) {
-        if (out.size() >= static_cast<std::size_t>(ContactLogTable::Capacity))
-            return {false, LogFileName + " holds more than " +
-                               std::to_string(ContactLogTable::Capacity) +
-                               " contacts; the log was not listed."};
-        Contact& c = out.emplace_back();
-        for (std::string* field :
-             {&c.NumSent, &c.Num, &c.Pre, &c.Call, &c.Ck, &c.Sec, &c.Date, &c.Time, &c.Bnd}) {
-            if (reader.next(*field) != FieldReader::Status::Ok)
-                return {false, LogFileName + " is damaged at contact " +
-                                   std::to_string(out.size()) + "; the log was not listed."};
-        }
+    const LoadResult r =
+        readLogRecords(data, [&out](int) -> Contact& { return out.emplace_back(); });
+    switch (r.failure) {
+    case LoadFailure::None:
+        return {};
+    case LoadFailure::TooManyRecords:
+        return {false, LogFileName + " holds more than " +
+                           std::to_string(ContactLogTable::Capacity) +
+                           " contacts; the log was not listed."};
+    default:
+        return {false, LogFileName + " is damaged at contact " + std::to_string(r.line) +
+                           "; the log was not listed."};
     }
-    return {};
 }
 
 // The time-ordered choice: the contact when its date text sorts first, or on the

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 using namespace vantor;
 using namespace vantor::test;
 
@@ -148,6 +150,37 @@ TEST(AsciiLog, PrintedPagesHoldAHeaderAnd46Records) {
                 std::vector<std::string>(pages[1].begin() + 9, pages[1].end()),
                 (std::vector<std::string>{
                     "", "  Logged OFF at 9  00:00:00  Cumulative contest duration = 00:00:01"}));
+        }
+    }
+}
+
+// The listing reads log.txt with the loader's reader: both take the same records and
+// stop at the same one.
+TEST(AsciiLog, ReadsTheLogAsTheLoadDoes) {
+    const std::string good = formatLogLine(C1) + formatLogLine(C2);
+    const std::string noLastLineEnd = good.substr(0, good.size() - 2);
+    const std::pair<std::string, int> cases[] = {
+        {good, 0},
+        {noLastLineEnd, 0},
+        {good + "\"3\",\"8\",\"Q\"\r\n", 3},
+        {formatLogLine(C1) + "\"2\",\"1\"7\",\"B\",\"K9XYZ\",\"72\",\"WI\",\"d\",\"t\",\"20\"\r\n",
+         2},
+    };
+    for (const auto& [log, badRecord] : cases) {
+        auto state = std::make_unique<ContestState>();
+        const LoadResult loaded = loadLogData(*state, log);
+        AsciiLogInputs in;
+        const ReportResult listed = parseAsciiLogInputs(log, "", in);
+        EXPECT_EQ(listed.ok, badRecord == 0) << listed.error;
+        EXPECT_EQ(loaded.ok(), badRecord == 0);
+        if (badRecord == 0) {
+            ASSERT_EQ(in.contacts.size(), 2u);
+            EXPECT_EQ(in.contacts[1], state->ContactLog[2]);
+        } else {
+            EXPECT_EQ(loaded.line, badRecord);
+            EXPECT_NE(listed.error.find("damaged at contact " + std::to_string(badRecord)),
+                      std::string::npos)
+                << listed.error;
         }
     }
 }
