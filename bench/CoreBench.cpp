@@ -47,6 +47,7 @@ struct Loaded {
         const auto& last = contacts.back();
         clock.setMs((*parseStamp(ShortDateForm{}, last.Date, last.Time, 2026) + 60) * 1000);
         logic->mnuopen2();
+        state.AskedOpen = 1; // the operator already chose to continue this contest
         state.LoggedOn = 1;
     }
 };

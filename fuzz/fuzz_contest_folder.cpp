@@ -75,6 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Form1Model model;
     FakeClock clock(toSeconds({{2026, 11, 7}, 21, 0, 0}) * 1000);
     test::FakePort port(clock);
+    port.unscripted = Answer::No; // a damaged folder may raise any question
     Form1Logic logic(*state, model, clock, port, ShortDateForm{}, files);
     logic.Form_Load();
     port.useStationReply = true;

@@ -55,7 +55,7 @@ const BoxRule& ruleOf(Box b) {
 
 } // namespace
 
-EditContactLogic::EditContactLogic(ContestState& state, PlatformPort& port, ShortDateForm dateForm,
+EditContactLogic::EditContactLogic(ContestState& state, MessagePort& port, ShortDateForm dateForm,
                                    int referenceYear)
     : s_(state), port_(port), dateForm_(dateForm), referenceYear_(referenceYear) {}
 

@@ -40,7 +40,7 @@ public:
     };
     static constexpr std::size_t BoxCount = 9;
 
-    EditContactLogic(ContestState& state, PlatformPort& port, ShortDateForm dateForm,
+    EditContactLogic(ContestState& state, MessagePort& port, ShortDateForm dateForm,
                      int referenceYear);
 
     int EditRec = 0;
@@ -75,7 +75,7 @@ public:
 
 private:
     ContestState& s_;
-    PlatformPort& port_;
+    MessagePort& port_;
     ShortDateForm dateForm_;
     int referenceYear_;
 

@@ -8,7 +8,7 @@
 namespace vantor {
 
 OperatingClock::OperatingClock(ContestState& state, Form1Model& model, const Clock& clock,
-                               PlatformPort& port, const ShortDateForm& dateForm,
+                               MessagePort& port, const ShortDateForm& dateForm,
                                std::string onOffPath, std::function<void()> savePrefs)
     : s_(state), m_(model), clock_(clock), port_(port), dateForm_(dateForm),
       onOffPath_(std::move(onOffPath)), savePrefs_(std::move(savePrefs)) {}

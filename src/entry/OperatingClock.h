@@ -24,7 +24,7 @@ class OperatingClock {
 public:
     // dateForm is the window logic's, which the folder's record may change at load;
     // savePrefs writes the preferences (and so the total operated).
-    OperatingClock(ContestState& state, Form1Model& model, const Clock& clock, PlatformPort& port,
+    OperatingClock(ContestState& state, Form1Model& model, const Clock& clock, MessagePort& port,
                    const ShortDateForm& dateForm, std::string onOffPath,
                    std::function<void()> savePrefs);
 
@@ -59,7 +59,7 @@ private:
     ContestState& s_;
     Form1Model& m_;
     const Clock& clock_;
-    PlatformPort& port_;
+    MessagePort& port_;
     const ShortDateForm& dateForm_;
     std::string onOffPath_;
     std::function<void()> savePrefs_;

@@ -14,7 +14,7 @@ class StationDialogLogic {
 public:
     enum class Box { Text1, Text3, Text4, Text5, Text6 };
 
-    explicit StationDialogLogic(PlatformPort& port) : port_(port) {}
+    explicit StationDialogLogic(MessagePort& port) : port_(port) {}
 
     TextBoxModel Text1;   // call sign
     TextBoxModel Text3;   // precedence
@@ -38,7 +38,7 @@ public:
     TextBoxModel& box(Box b);
 
 private:
-    PlatformPort& port_;
+    MessagePort& port_;
 };
 
 // The hours box as a number 0..255 (empty means 0); empty when it is not.

@@ -1,12 +1,15 @@
 #pragma once
-// A scripted platform for logic tests: it records beeps and message boxes and answers
-// the boxes from a queue.
+// A scripted platform for logic tests: it records beeps, message boxes and windows, and
+// answers the Yes/No boxes from a queue. A question nobody scripted an answer to is a
+// fault of the test (it throws), unless the test names the answer for all of them.
 
 #include "core/Clock.h"
 #include "entry/PlatformPort.h"
 
 #include <deque>
 #include <functional>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -27,7 +30,9 @@ public:
     int beeps = 0;
     std::vector<ShownBox> boxes;
     std::deque<Answer> answers; // answers to Yes/No boxes, in order
-    StationData stationReply;   // what the station dialog returns
+    // The answer to every Yes/No box once the queue is empty; none: such a box throws.
+    std::optional<Answer> unscripted;
+    StationData stationReply; // what the station dialog returns
     bool useStationReply = false;
     int stationDialogs = 0;
     int bandStatistics = 0;
@@ -39,8 +44,11 @@ public:
                       Answer defaultButton = Answer::Yes) override {
         boxes.push_back({title, text, buttons, icon, defaultButton});
         if (buttons == Buttons::YesNo) {
-            if (answers.empty())
-                return Answer::No;
+            if (answers.empty()) {
+                if (!unscripted)
+                    throw std::logic_error("no answer scripted for \"" + title + "\": " + text);
+                return *unscripted;
+            }
             const Answer a = answers.front();
             answers.pop_front();
             return a;
@@ -67,7 +75,15 @@ public:
             editDialog(state, EditRec, form, referenceYear);
     }
     void showHelp() override { ++helpPages; }
+    int summarySheets = 0;
+    void showSummarySheet(const ShortDateForm&, int, const FileNames&) override { ++summarySheets; }
+    // Printing is scripted by PrintingPort; here a print job is a fault of the test.
+    std::unique_ptr<PrinterPort> startPrintJob(const std::string& pdfName) override {
+        throw std::logic_error("no printer scripted for " + pdfName);
+    }
     void endProgram() override { ended = true; }
+    std::string amText() const override { return "AM"; }
+    std::string pmText() const override { return "PM"; }
 };
 
 } // namespace vantor::test

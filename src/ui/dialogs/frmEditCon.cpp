@@ -64,7 +64,7 @@ frmEditCon::~frmEditCon() {
     disconnect(qApp, nullptr, this, nullptr);
 }
 
-frmEditCon::frmEditCon(ContestState& state, PlatformPort& port, ShortDateForm dateForm,
+frmEditCon::frmEditCon(ContestState& state, MessagePort& port, ShortDateForm dateForm,
                        int referenceYear, QWidget* parent)
     : QDialog(parent), logic_(state, port, dateForm, referenceYear) {
     setObjectName("frmEditCon");

@@ -21,7 +21,7 @@ class KeyBox;
 class frmEditCon : public QDialog {
     Q_OBJECT
 public:
-    frmEditCon(ContestState& state, PlatformPort& port, ShortDateForm dateForm, int referenceYear,
+    frmEditCon(ContestState& state, MessagePort& port, ShortDateForm dateForm, int referenceYear,
                QWidget* parent = nullptr);
     ~frmEditCon() override;
 

@@ -49,7 +49,7 @@ constexpr std::array<Row, 5> Rows{{
 
 } // namespace
 
-frmStationID::frmStationID(PlatformPort& port, QWidget* parent) : QDialog(parent), logic_(port) {
+frmStationID::frmStationID(MessagePort& port, QWidget* parent) : QDialog(parent), logic_(port) {
     setWindowTitle(QStringLiteral(" Amateur Station I.D."));
     setModal(true);
 

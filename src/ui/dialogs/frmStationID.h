@@ -23,7 +23,7 @@ class KeyBox;
 class frmStationID : public QDialog {
     Q_OBJECT
 public:
-    explicit frmStationID(PlatformPort& port, QWidget* parent = nullptr);
+    explicit frmStationID(MessagePort& port, QWidget* parent = nullptr);
 
     static constexpr UnitRect DesignRect{0, 0, 8100, 4380};
 
