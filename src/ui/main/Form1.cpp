@@ -28,28 +28,6 @@ namespace vantor::ui {
 
 namespace {
 
-QColor toColor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
-
-void paint(QWidget* w, Rgb fore, Rgb back, bool fill) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, toColor(fore));
-    if (fill)
-        p.setColor(QPalette::Window, toColor(back));
-    w->setPalette(p);
-    w->setAutoFillBackground(fill);
-}
-
-const std::map<std::string, Field> entryFields = {
-    {"txtNum", Field::txtNum}, {"txtPre", Field::txtPre}, {"txtCall", Field::txtCall},
-    {"txtCK", Field::txtCK},   {"txtSec", Field::txtSec},
-};
-
-std::size_t slot(Field f) {
-    return static_cast<std::size_t>(f) - 1;
-}
-
 // The record number of the list's selected row; 0 when no row is selected.
 int selectedRecord(const QTableView* list, const RecentContactsModel* model) {
     const QModelIndexList rows = list->selectionModel()->selectedRows();
@@ -115,189 +93,6 @@ Form1::~Form1() {
     disconnect(qApp, nullptr, this, nullptr);
 }
 
-void Form1::bindLabel(QLabel* label, const ControlSpec& control) {
-    static const std::map<std::string, LabelModel Form1Model::*> bound = {
-        {"lblDialog", &Form1Model::lblDialog},
-        {"lblDupe", &Form1Model::lblDupe},
-        {"lblTotCon", &Form1Model::lblTotCon},
-        {"lblTotSec", &Form1Model::lblTotSec},
-        {"lblsectogo", &Form1Model::lblsectogo},
-        {"lblTotScore", &Form1Model::lblTotScore},
-        {"lblAQSO20", &Form1Model::lblAQSO20},
-        {"lblAQSO60", &Form1Model::lblAQSO60},
-        {"lblNumCurCon", &Form1Model::lblNumCurCon},
-        {"Label1", &Form1Model::Label1},
-        {"Label2", &Form1Model::Label2},
-        {"Label3", &Form1Model::Label3},
-        {"Label4", &Form1Model::Label4},
-        {"lblCurTime", &Form1Model::lblCurTime},
-        {"Label16", &Form1Model::Label16},
-        {"lblutctime", &Form1Model::lblutctime},
-        {"lbltimeon", &Form1Model::lbltimeon},
-        {"lbltimeleft", &Form1Model::lbltimeleft},
-        {"lblttrack", &Form1Model::lblttrack},
-        {"Label30", &Form1Model::Label30},
-    };
-    const std::string name = control.name;
-    const LabelModel* model = nullptr;
-    if (const auto it = bound.find(name); it != bound.end())
-        model = &(model_.*(it->second));
-    else if (name.rfind("Label10_", 0) == 0)
-        model = &model_.Label10[static_cast<std::size_t>(std::stoi(name.substr(8)))];
-    if (!model)
-        return;
-    const bool logicColours =
-        name == "lblDialog" || name == "lblDupe" || control.look == Look::Cell;
-    labels_.push_back(
-        {label, model, logicColours, name == "lblDupe", control.fontPt, control.bold, {}});
-}
-
-void Form1::buildControls() {
-    std::vector<ControlSpec> controls = form1Controls();
-    // Cells for the longest list; layoutGrid places those of the chosen one.
-    const std::vector<ControlSpec> grid = sectionGridControls(Sections85);
-    controls.insert(controls.end(), grid.begin(), grid.end());
-
-    for (const ControlSpec& control : controls) {
-        QWidget* w = nullptr;
-        const std::string name = control.name;
-        switch (control.kind) {
-        case Kind::TextBox: {
-            const Field f = entryFields.at(name);
-            auto* box = new KeyBox(surface_);
-            box->onKey = [this, f](int code) {
-                forward([this, f, code] {
-                    syncCaret(f);
-                    logic_.typeKey(f, code);
-                });
-            };
-            connect(box, &QLineEdit::textEdited, this, [this, f, box](const QString& text) {
-                forward([this, f, box, &text] {
-                    logic_.editedText(f, text.toLatin1().toStdString(), box->cursorPosition());
-                });
-            });
-            box->setMaxLength(model_.box(f).maxLength);
-            boxes_[slot(f)] = box;
-            w = box;
-            break;
-        }
-        case Kind::Button: {
-            auto* button = new QPushButton(surface_);
-            if (control.caption)
-                button->setText(QString::fromLatin1(control.caption));
-            w = button;
-            break;
-        }
-        case Kind::ListView: {
-            auto* list = new RecentList(surface_);
-            list_ = list;
-            listModel_ = new RecentContactsModel(state_, list_);
-            list_->setModel(listModel_);
-            list_->setItemDelegate(new PlainCellDelegate(list_));
-            // Tab leaves the list for the buttons instead of walking its cells.
-            list_->setTabKeyNavigation(false);
-            list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-            list_->setSelectionMode(QAbstractItemView::SingleSelection);
-            list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-            list_->verticalHeader()->hide();
-            list_->horizontalHeader()->setSectionsClickable(true);
-            list_->horizontalHeader()->setHighlightSections(false);
-            list_->setWordWrap(false);
-            connect(list_->horizontalHeader(), &QHeaderView::sectionClicked, this,
-                    [this](int column) { listModel_->sortOnce(column); });
-            // The header takes no focus: the list's menu sorts from the keyboard.
-            list->onMenu = [this](const QPoint& at) { sortMenu_->popup(at); };
-            list_->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
-            connect(list_->horizontalHeader(), &QWidget::customContextMenuRequested, this,
-                    [this](const QPoint& at) {
-                        sortMenu_->popup(list_->horizontalHeader()->mapToGlobal(at));
-                    });
-            // A row chosen by mouse or keyboard offers editing and deleting.
-            connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                    [this](const QItemSelection& selected) {
-                        if (!rendering_ && !selected.isEmpty())
-                            forward([this] { logic_.ListView1_ItemClick(); });
-                    });
-            connect(list_, &QTableView::clicked, this,
-                    [this] { forward([this] { logic_.ListView1_ItemClick(); }); });
-            w = list_;
-            break;
-        }
-        default: {
-            QLabel* label = nullptr;
-            if (control.look == Look::Cell) {
-                const int row = std::stoi(name.substr(8));
-                auto* cell = new SectionCell(row, surface_);
-                cell->onClick = [this](int r) { forward([this, r] { logic_.Label10_Click(r); }); };
-                cell->onPoint = [this](int r) {
-                    forward([this, r] { logic_.Label10_MouseMove(r); });
-                };
-                QFont serif = cell->font();
-                serif.setFamily("DejaVu Serif");
-                serif.setStyleHint(QFont::Serif);
-                cell->setFont(serif);
-                label = cell;
-            } else {
-                label = new QLabel(surface_);
-            }
-            label->setWordWrap(control.rect.height > 375);
-            label->setAlignment(control.rect.height > 375 ? Qt::AlignLeft | Qt::AlignTop
-                                                          : Qt::AlignLeft | Qt::AlignVCenter);
-            label->setTextFormat(Qt::PlainText);
-            if (control.caption)
-                label->setText(QString::fromLatin1(control.caption));
-            if (control.look == Look::WhiteOnBlue)
-                paint(label, colours::White, colours::DarkBlue, true);
-            bindLabel(label, control);
-            w = label;
-            break;
-        }
-        }
-        w->setObjectName(QString::fromLatin1(control.name));
-        if (control.toolTip)
-            w->setToolTip(QString::fromLatin1(control.toolTip));
-        if (control.bold) {
-            QFont f = w->font();
-            f.setBold(true);
-            w->setFont(f);
-        }
-        design_.push_back({w, control.kind, control.rect, control.fontPt});
-        if (name == "cmdClear")
-            cmdClear_ = static_cast<QPushButton*>(w);
-        else if (name == "cmdDup")
-            cmdDup_ = static_cast<QPushButton*>(w);
-        else if (name == "cmdLogOn")
-            cmdLogOn_ = static_cast<QPushButton*>(w);
-        else if (name == "cmdList")
-            cmdList_ = static_cast<QPushButton*>(w);
-        else if (name == "cmdEdit")
-            cmdEdit_ = static_cast<QPushButton*>(w);
-        else if (name == "cmdDelete")
-            cmdDelete_ = static_cast<QPushButton*>(w);
-    }
-
-    connect(cmdClear_, &QPushButton::clicked, this,
-            [this] { forward([this] { logic_.cmdClear_Click(); }); });
-    connect(cmdDup_, &QPushButton::clicked, this,
-            [this] { forward([this] { logic_.cmdDup_Click(); }); });
-    connect(cmdLogOn_, &QPushButton::clicked, this,
-            [this] { forward([this] { logic_.cmdLogOn_Click(); }); });
-    connect(cmdList_, &QPushButton::clicked, this,
-            [this] { forward([this] { logic_.cmdList_Click(); }); });
-    connect(cmdEdit_, &QPushButton::clicked, this, [this] {
-        const int record = selectedRecord(list_, listModel_);
-        forward([this, record] { logic_.cmdEdit_Click(record); });
-    });
-    connect(cmdDelete_, &QPushButton::clicked, this, [this] {
-        const int record = selectedRecord(list_, listModel_);
-        forward([this, record] { logic_.cmdDelete_Click(record); });
-    });
-    for (QPushButton* b : {cmdClear_, cmdDup_, cmdLogOn_, cmdList_, cmdEdit_, cmdDelete_}) {
-        b->setAutoDefault(false);
-        pressAtOnce(b); // Alt+C clears before the next key arrives
-    }
-}
-
 void Form1::buildMenus() {
     sortMenu_ = makeSortMenu(this, [this](int column) { listModel_->sortOnce(column); });
 
@@ -350,15 +145,10 @@ void Form1::buildMenus() {
                        [this] { logic_.chooseSections(Sections85); });
     sections79_->setCheckable(true);
     sections85_->setCheckable(true);
-    for (const DesignedControl& c : design_) {
-        const QString name = c.widget->objectName();
-        if (name.startsWith("lblSec") || name.startsWith("Label10_")) {
-            c.widget->setContextMenuPolicy(Qt::CustomContextMenu);
-            connect(c.widget, &QWidget::customContextMenuRequested, this,
-                    [sections, w = c.widget](const QPoint& at) {
-                        sections->popup(w->mapToGlobal(at));
-                    });
-        }
+    for (QWidget* w : grid_) {
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(w, &QWidget::customContextMenuRequested, this,
+                [sections, w](const QPoint& at) { sections->popup(w->mapToGlobal(at)); });
     }
 
     QMenu* band = bar->addMenu("&Band");
@@ -479,7 +269,7 @@ Field Form1::fieldOf(const QWidget* w) const {
 KeyBox* Form1::boxOf(Field f) const {
     if (f == Field::None || f == Field::Other)
         return nullptr;
-    return boxes_[slot(f)];
+    return boxes_[slotOf(f)];
 }
 
 void Form1::onFocusChanged(QWidget* now) {

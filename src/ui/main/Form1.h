@@ -70,6 +70,7 @@ private:
 
     FormSurface* surface_ = nullptr;
     std::vector<DesignedControl> design_;
+    std::vector<QWidget*> grid_; // the grid's heading, group headings and cells
     std::vector<LabelBinding> labels_;
     std::array<KeyBox*, 5> boxes_{};
     QPushButton* cmdClear_ = nullptr;

@@ -3,6 +3,7 @@
 // kind, geometry, font and look, and the menu bar. Data only.
 
 #include "core/SectionTable.h"
+#include "entry/Form1Model.h"
 #include "ui/dialogs/ScaleToScreen.h"
 
 #include <vector>
@@ -15,6 +16,18 @@ enum class Look {
     Cell,        // a section of the grid: serif text on grey
 };
 
+// What a button does when pressed.
+enum class Command { None, Clear, Dup, LogOn, List, Edit, Delete };
+
+// What the window binds a control to, typed so that the table says it once.
+struct Binding {
+    Field field = Field::None;               // the entry field a text box is
+    LabelModel Form1Model::*label = nullptr; // the model a label shows
+    Command command = Command::None;         // a button's command
+    int row = 0;                             // the section row a grid cell shows
+    bool grid = false;                       // part of the section grid (heading or cell)
+};
+
 struct ControlSpec {
     const char* name;
     Kind kind;
@@ -24,10 +37,16 @@ struct ControlSpec {
     const char* caption; // static caption; nullptr when the logic's model sets it
     const char* toolTip; // nullptr for none
     bool bold = false;
+    Binding bind{};
 };
+
+// The design's font size of most captions, in points.
+inline constexpr double Small = 8.0;
 
 // Every control but the section grid.
 const std::vector<ControlSpec>& form1Controls();
+// Of those, the score statistics and the own exchange at the right.
+std::vector<ControlSpec> scoreControls();
 // The grid of a section list: eleven group headings and one cell per row,
 // "Label10_1".."Label10_<rows>", each group in two columns under its heading.
 std::vector<ControlSpec> sectionGridControls(const SectionList& list = Sections79);

@@ -10,6 +10,15 @@
 
 namespace vantor::ui {
 
+void paint(QWidget* w, Rgb fore, Rgb back, bool fill) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, QColor(fore.r, fore.g, fore.b));
+    if (fill)
+        p.setColor(QPalette::Window, QColor(back.r, back.g, back.b));
+    w->setPalette(p);
+    w->setAutoFillBackground(fill);
+}
+
 SectionCell::SectionCell(int row, QWidget* parent) : QLabel(parent), row_(row) {
     setMouseTracking(true);
 }

@@ -3,6 +3,9 @@
 // pointing, the window surface that notices the mouse over its bare background, and
 // the recent-contacts list, whose menu the keyboard opens too.
 
+#include "entry/ControlModels.h"
+#include "entry/Form1Model.h"
+
 #include <QLabel>
 #include <QTableView>
 #include <QWidget>
@@ -12,6 +15,14 @@ class QMenu;
 #include <functional>
 
 namespace vantor::ui {
+
+// Sets a control's text colour and, when fill, its background.
+void paint(QWidget* w, Rgb fore, Rgb back, bool fill);
+
+// The index of an entry field among the five.
+inline std::size_t slotOf(Field f) {
+    return static_cast<std::size_t>(f) - 1;
+}
 
 class SectionCell : public QLabel {
     Q_OBJECT
