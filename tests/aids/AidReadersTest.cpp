@@ -18,6 +18,17 @@ std::vector<std::string> found(const CheckPartialList& list, std::string_view ty
     return {out.begin(), out.end()};
 }
 
+// Over a megabyte: 120,000 lines made of row(call), a damaged line after every 1,000th.
+std::string manyLines(const std::string& first, std::string (*row)(const std::string&)) {
+    std::string bytes = first;
+    for (int i = 1; i <= 120000; ++i) {
+        bytes += row("W1" + std::to_string(100000 + i));
+        if (i % 1000 == 0)
+            bytes += row("W 1");
+    }
+    return bytes + row("K5TR");
+}
+
 } // namespace
 
 TEST(ScpReader, SkipsCommentsVersionAndBadLines) {
@@ -39,6 +50,13 @@ TEST(ScpReader, SkipsCommentsVersionAndBadLines) {
          {"K5TR"}},
         {"duplicate call", "K5TR\nK5TR\nW1AW\n", 2, 0, 1, {"K5TR"}},
         {"UTF-8 mark", "\xEF\xBB\xBFK5TR\n", 1, 0, 0, {"K5TR"}},
+        {"Latin-1 line", "K5TR\nJos\xE9\nW1\xC9W\nN5K\n", 2, 2, 0, {"K5TR", "N5K"}},
+        {"over a megabyte",
+         manyLines("# big\n", [](const std::string& call) { return call + "\n"; }),
+         120001,
+         120,
+         0,
+         {"K5TR"}},
         {"UTF-16 LE",
          std::string("\xFF\xFEK\0"
                      "5\0T\0R\0\n\0",
@@ -101,6 +119,13 @@ TEST(HistoryReader, ReadsColumnsByName) {
          HistoryEntry{"68", "STX"}, 1, 2, 0},
         {"plain header, quoted fields", "Call,CK,Sect\n\"K5TR\",\"68\",\"STX\"\n", "K5TR",
          HistoryEntry{"68", "STX"}, 1, 0, 0},
+        {"Latin-1 line",
+         header + "K5TR,STX,,68,Jos\xE9\nN\xC9"
+                  "5K,STX\n",
+         "K5TR", HistoryEntry{"68", "STX"}, 1, 1, 0},
+        {"over a megabyte",
+         manyLines(header, [](const std::string& call) { return call + ",NTX,,70\n"; }), "K5TR",
+         HistoryEntry{"70", "NTX"}, 120001, 120, 0},
         {"no Call column", "!!Order!!,Sect,CK\nSTX,68\n", "K5TR", std::nullopt, 0, 1, 0, true},
         {"only comments", "# nothing\n", "K5TR", std::nullopt, 0, 0, 0, true},
     };
@@ -109,8 +134,9 @@ TEST(HistoryReader, ReadsColumnsByName) {
         const HistoryLoad load = history.load(c.bytes);
         const HistoryEntry* entry = history.find(c.call);
         EXPECT_EQ(entry != nullptr, c.entry.has_value()) << c.name;
-        if (entry && c.entry)
+        if (entry && c.entry) {
             EXPECT_EQ(*entry, *c.entry) << c.name;
+        }
         EXPECT_EQ(load.rows, c.rows) << c.name;
         EXPECT_EQ(load.skipped, c.skipped) << c.name;
         EXPECT_EQ(load.duplicates, c.duplicates) << c.name;
