@@ -9,8 +9,15 @@
 namespace vantor::aids {
 
 namespace {
+// In any case of letters: a call kept is written in capitals, and must not read back
+// as the version line.
 bool versionLine(std::string_view line) {
-    return line.starts_with("Version") || line.starts_with("VER") || line.starts_with("Release");
+    const auto starts = [line](std::string_view word) {
+        return line.size() >= word.size() &&
+               std::equal(word.begin(), word.end(), line.begin(),
+                          [](char w, char c) { return w == (c >= 'a' && c <= 'z' ? c - 32 : c); });
+    };
+    return starts("VER") || starts("RELEASE");
 }
 } // namespace
 

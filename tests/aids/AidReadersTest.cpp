@@ -42,6 +42,7 @@ TEST(ScpReader, SkipsCommentsVersionAndBadLines) {
         {"LF with comments", "# comment\n!!Version 2024\nK5TR\nW1AW\n", 2, 0, 0, {"K5TR"}},
         {"CR LF, no last end", "#\r\nK5TR\r\nAK1A\r\nN5K", 3, 0, 0, {"K5TR", "AK1A", "N5K"}},
         {"blank and version", "\n\n# Release 2023.05.02\nRelease 1\n\nk5tr\n", 1, 0, 0, {"K5TR"}},
+        {"version in any case", "version 3\nVER20231101\nrelease\nK5TR\n", 1, 0, 0, {"K5TR"}},
         {"damaged lines",
          "K5TR\nK 5TR\nK5TR;\nAB\n" + std::string(20, 'K') + "\n",
          1,
