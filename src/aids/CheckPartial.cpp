@@ -88,9 +88,7 @@ const std::vector<std::uint32_t>& CheckPartialList::holding(std::string_view typ
         if (!from || calls.size() < from->size())
             from = &calls;
     }
-    if (found_.size() == MostFound)
-        found_.erase(found_.begin());
-    Found& found = found_.emplace_back(Found{std::string(typed), {}});
+    Found found{std::string(typed), {}};
     const auto take = [&](std::uint32_t i) {
         if (callAt(i).find(typed) != std::string_view::npos)
             found.calls.push_back(i);
@@ -102,7 +100,9 @@ const std::vector<std::uint32_t>& CheckPartialList::holding(std::string_view typ
         for (std::uint32_t i = 0; i < size(); ++i)
             take(i);
     }
-    return found.calls;
+    if (found_.size() == MostFound)
+        found_.erase(found_.begin());
+    return found_.emplace_back(std::move(found)).calls;
 }
 
 std::size_t CheckPartialList::find(std::string_view typed, std::size_t limit,

@@ -94,6 +94,30 @@ TEST(ScpReader, FindsAnywhereExactFirstThenStartingThenInside) {
     EXPECT_TRUE(found(list, "R\nK").empty()); // never across two calls
 }
 
+// A list searched key after key, as the call is typed, taken back and typed again,
+// finds what a list searched once for each text finds.
+TEST(ScpReader, SearchesKeyAfterKeyFindWhatOneSearchFinds) {
+    const std::string scp = "AK5TR\nK5TRA\nK5TR\nN5TR\nK5T\nW5TRX\nK5\nKK5TR/P\nVE3K5T\n";
+    CheckPartialList typing;
+    typing.load(scp);
+    const std::vector<std::string> texts = {
+        "K",    "K5",  "K5T",    "K5TR", "K5TRA", "K5TR",  "K5T", "K5",  "K",   "5", "5T",  "5TR",
+        "5TRX", "5TR", "K5TR/P", "5T",   "AK5",   "AK5TR", "AK5", "K5T", "QK5", "Q", "TR/", "K5T"};
+    for (const std::string& typed : texts) {
+        CheckPartialList once;
+        once.load(scp);
+        std::size_t total = 0, totalOnce = 0;
+        EXPECT_EQ(found(typing, typed, 3, &total), found(once, typed, 3, &totalOnce)) << typed;
+        EXPECT_EQ(total, totalOnce) << typed;
+    }
+    std::size_t total = 0;
+    EXPECT_EQ(found(typing, "K5T", 50, &total),
+              (std::vector<std::string>{"K5T", "K5TRA", "K5TR", "AK5TR", "KK5TR/P", "VE3K5T"}));
+    EXPECT_EQ(total, 6u);
+    typing.load("K5TX\n"); // a new file forgets what was found
+    EXPECT_EQ(found(typing, "K5T"), (std::vector<std::string>{"K5TX"}));
+}
+
 TEST(HistoryReader, ReadsColumnsByName) {
     struct Case {
         const char* name;
