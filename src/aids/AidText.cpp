@@ -1,5 +1,6 @@
 #include "aids/AidText.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -63,8 +64,10 @@ AidText decodeAidText(std::string_view bytes) {
     }
     if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.remove_prefix(3);
-    if (!looksUtf8(bytes)) {
-        out.text.assign(bytes); // Latin-1 as it is
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii || !looksUtf8(bytes)) {
+        out.text.assign(bytes); // ASCII, or Latin-1 as it is
         return out;
     }
     out.text.reserve(bytes.size());
@@ -80,11 +83,19 @@ AidRead readAidFile(const std::string& path, std::string& bytes) {
         std::error_code error;
         return std::filesystem::exists(path, error) ? AidRead::Unreadable : AidRead::Missing;
     }
-    bytes.resize(AidFileLimit + 1);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad())
-        return AidRead::Unreadable;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    // Read in pieces: a small file takes no room for the largest one.
+    std::size_t piece = 64 * 1024;
+    while (bytes.size() <= AidFileLimit) {
+        const std::size_t had = bytes.size();
+        bytes.resize(std::min(had + piece, AidFileLimit + 1));
+        in.read(bytes.data() + had, static_cast<std::streamsize>(bytes.size() - had));
+        bytes.resize(had + static_cast<std::size_t>(in.gcount()));
+        if (in.bad())
+            return AidRead::Unreadable;
+        if (!in)
+            break;
+        piece *= 2;
+    }
     return AidRead::Ok;
 }
 

@@ -10,15 +10,15 @@ namespace vantor::aids {
 namespace {
 constexpr std::size_t LongestLine = 1024;
 
-std::vector<std::string_view> fields(std::string_view line) {
-    std::vector<std::string_view> out;
+void fields(std::string_view line, std::vector<std::string_view>& out) {
+    out.clear();
     std::size_t at = 0;
     while (true) {
         const std::size_t comma = line.find(',', at);
         out.push_back(
             trimmed(line.substr(at, comma == std::string_view::npos ? line.npos : comma - at)));
         if (comma == std::string_view::npos)
-            return out;
+            return;
         at = comma + 1;
     }
 }
@@ -40,7 +40,8 @@ struct Columns {
 // The header names the columns of the rows; after "!!Order!!" the names start with
 // the rows' first column.
 Columns columnsOf(std::string_view header) {
-    std::vector<std::string_view> names = fields(header);
+    std::vector<std::string_view> names;
+    fields(header, names);
     if (!names.empty() && named(names.front(), {"!!Order!!"}))
         names.erase(names.begin());
     Columns c;
@@ -85,7 +86,10 @@ HistoryLoad CallHistory::load(std::string_view bytes) {
     HistoryLoad result;
     result.cut = decoded.cut;
     entries_.clear();
+    entries_.reserve(
+        static_cast<std::size_t>(std::count(decoded.text.begin(), decoded.text.end(), '\n')));
     std::optional<Columns> columns;
+    std::vector<std::string_view> row;
     forEachLine(decoded.text, [&](std::string_view line) {
         const std::string_view text = trimmed(line);
         if (text.empty() || text.starts_with('#'))
@@ -96,8 +100,9 @@ HistoryLoad CallHistory::load(std::string_view bytes) {
         }
         if (text.starts_with("!!"))
             return;
-        const std::vector<std::string_view> row =
-            text.size() > LongestLine ? std::vector<std::string_view>{} : fields(text);
+        row.clear();
+        if (text.size() <= LongestLine)
+            fields(text, row);
         std::string call = callSign(column(row, columns->call));
         if (call.empty()) {
             ++result.skipped;

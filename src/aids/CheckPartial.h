@@ -1,7 +1,10 @@
 #pragma once
 // The check partial list: the calls of a MASTER.SCP file that contain what has been
-// typed of a call, anywhere in them. The calls are kept in one buffer, one a line,
-// so that a search is one pass of a substring search over it.
+// typed of a call, anywhere in them. The calls are kept in one buffer, one a line; for
+// each pair of characters the calls holding it are listed, so that a search looks only
+// at the calls that hold the typed text's rarest pair. The calls found for the text
+// typed so far are kept: a key that adds to the text narrows them down, a Backspace
+// goes back to those found before.
 
 #include <cstddef>
 #include <cstdint>
@@ -35,8 +38,17 @@ public:
                      std::vector<std::string_view>& out) const;
 
 private:
-    std::string buffer_;                // "\nCALL\nCALL\n"
-    std::vector<std::uint32_t> starts_; // where each call starts; one past, at the end
+    std::string buffer_;                            // "\nCALL\nCALL\n"
+    std::vector<std::uint32_t> starts_;             // where each call starts; one past, at the end
+    std::vector<std::vector<std::uint32_t>> pairs_; // the calls holding each pair, in order
+
+    // The calls found for a text; each one's text holds the one before it.
+    struct Found {
+        std::string typed;
+        std::vector<std::uint32_t> calls;
+    };
+    mutable std::vector<Found> found_;
+    const std::vector<std::uint32_t>& holding(std::string_view typed) const;
     std::string_view callAt(std::size_t i) const {
         return std::string_view(buffer_).substr(starts_[i], starts_[i + 1] - starts_[i] - 1);
     }

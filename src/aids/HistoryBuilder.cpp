@@ -1,14 +1,17 @@
 #include "aids/HistoryBuilder.h"
 
-#include "core/ContestState.h"
+#include "aids/AidText.h"
 #include "core/DateFormFile.h"
+#include "core/DateTime.h"
+#include "core/FieldReader.h"
+#include "core/FileOps.h"
 #include "core/LogFile.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <limits>
 #include <map>
-#include <memory>
 #include <tuple>
 
 namespace vantor::aids {
@@ -40,40 +43,65 @@ struct Newest {
     Age age;
     HistoryEntry entry;
 };
+
+// The fields of one log.txt record: number sent, number, precedence, call, check,
+// section, date, time, band.
+using Record = std::array<std::string, 9>;
+
+bool readRecord(std::string_view line, Record& r) {
+    FieldReader reader(line);
+    for (std::string& field : r) {
+        if (reader.next(field) != FieldReader::Status::Ok)
+            return false;
+    }
+    return reader.atEnd();
+}
+
+// A field the history's comma-separated rows can carry as it is.
+std::string plain(const std::string& field) {
+    return field.find_first_of(",\"") == std::string::npos ? field : std::string();
+}
 } // namespace
 
 HistoryBuild buildCallHistory(const std::vector<std::string>& folders, int referenceYear) {
     HistoryBuild build;
     std::map<std::string, Newest> newest;
-    auto state = std::make_unique<ContestState>();
+    std::string data;
+    Record r;
     for (std::size_t f = 0; f < folders.size(); ++f) {
         const fs::path folder(folders[f]);
-        const LoadResult loaded = loadLog(*state, (folder / LogFileName).string());
-        if (!loaded.ok()) {
-            build.problems.push_back(
-                folders[f] + ": " +
-                (loaded.failure == LoadFailure::Missing
-                     ? std::string("no log.txt")
-                     : "log.txt could not be read (record " + std::to_string(loaded.line) + ")"));
+        const ReadStatus read = readWholeFile((folder / LogFileName).string(), data);
+        if (read != ReadStatus::Ok) {
+            build.problems.push_back(folders[f] + (read == ReadStatus::Missing
+                                                       ? ": no log.txt"
+                                                       : ": log.txt could not be read"));
             continue;
         }
         ShortDateForm form;
-        if (const DateFormRecord r = readDateForm((folder / DateFormFileName).string());
-            r.status == DateFormRecord::Status::Read)
-            form = r.form;
+        if (const DateFormRecord d = readDateForm((folder / DateFormFileName).string());
+            d.status == DateFormRecord::Status::Read)
+            form = d.form;
         ++build.folders;
-        for (int i = 1; i <= state->RecCount; ++i) {
-            const Contact& c = state->ContactLog[static_cast<std::size_t>(i)];
-            if (c.Call.empty())
-                continue;
+        int record = 0;
+        forEachLine(data, [&](std::string_view line) {
+            if (trimmed(line).empty())
+                return;
+            ++record;
+            const auto& [numSent, num, pre, call, ck, sec, date, time, band] = r;
+            std::string sign;
+            if (!readRecord(line, r) || (sign = callSign(call)).empty()) {
+                ++build.skipped;
+                return;
+            }
             ++build.contacts;
-            const auto stamp = parseStamp(form, c.Date, c.Time, referenceYear);
+            const auto stamp = parseStamp(form, date, time, referenceYear);
             const Age age{stamp.value_or(std::numeric_limits<std::int64_t>::min()),
-                          static_cast<int>(f), i};
-            auto [it, added] = newest.try_emplace(c.Call, Newest{age, {c.Ck, c.Sec}});
+                          static_cast<int>(f), record};
+            HistoryEntry entry{plain(ck), plain(sec)};
+            auto [it, added] = newest.try_emplace(std::move(sign), Newest{age, entry});
             if (!added && age > it->second.age)
-                it->second = Newest{age, {c.Ck, c.Sec}};
-        }
+                it->second = Newest{age, std::move(entry)};
+        });
     }
     std::vector<std::pair<std::string, HistoryEntry>> rows;
     rows.reserve(newest.size());

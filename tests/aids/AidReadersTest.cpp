@@ -18,6 +18,17 @@ std::vector<std::string> found(const CheckPartialList& list, std::string_view ty
     return {out.begin(), out.end()};
 }
 
+// Over a megabyte: 120,000 lines made of row(call), a damaged line after every 1,000th.
+std::string manyLines(const std::string& first, std::string (*row)(const std::string&)) {
+    std::string bytes = first;
+    for (int i = 1; i <= 120000; ++i) {
+        bytes += row("W1" + std::to_string(100000 + i));
+        if (i % 1000 == 0)
+            bytes += row("W 1");
+    }
+    return bytes + row("K5TR");
+}
+
 } // namespace
 
 TEST(ScpReader, SkipsCommentsVersionAndBadLines) {
@@ -31,6 +42,7 @@ TEST(ScpReader, SkipsCommentsVersionAndBadLines) {
         {"LF with comments", "# comment\n!!Version 2024\nK5TR\nW1AW\n", 2, 0, 0, {"K5TR"}},
         {"CR LF, no last end", "#\r\nK5TR\r\nAK1A\r\nN5K", 3, 0, 0, {"K5TR", "AK1A", "N5K"}},
         {"blank and version", "\n\n# Release 2023.05.02\nRelease 1\n\nk5tr\n", 1, 0, 0, {"K5TR"}},
+        {"version in any case", "version 3\nVER20231101\nrelease\nK5TR\n", 1, 0, 0, {"K5TR"}},
         {"damaged lines",
          "K5TR\nK 5TR\nK5TR;\nAB\n" + std::string(20, 'K') + "\n",
          1,
@@ -39,6 +51,13 @@ TEST(ScpReader, SkipsCommentsVersionAndBadLines) {
          {"K5TR"}},
         {"duplicate call", "K5TR\nK5TR\nW1AW\n", 2, 0, 1, {"K5TR"}},
         {"UTF-8 mark", "\xEF\xBB\xBFK5TR\n", 1, 0, 0, {"K5TR"}},
+        {"Latin-1 line", "K5TR\nJos\xE9\nW1\xC9W\nN5K\n", 2, 2, 0, {"K5TR", "N5K"}},
+        {"over a megabyte",
+         manyLines("# big\n", [](const std::string& call) { return call + "\n"; }),
+         120001,
+         120,
+         0,
+         {"K5TR"}},
         {"UTF-16 LE",
          std::string("\xFF\xFEK\0"
                      "5\0T\0R\0\n\0",
@@ -75,6 +94,30 @@ TEST(ScpReader, FindsAnywhereExactFirstThenStartingThenInside) {
     EXPECT_TRUE(found(list, "R\nK").empty()); // never across two calls
 }
 
+// A list searched key after key, as the call is typed, taken back and typed again,
+// finds what a list searched once for each text finds.
+TEST(ScpReader, SearchesKeyAfterKeyFindWhatOneSearchFinds) {
+    const std::string scp = "AK5TR\nK5TRA\nK5TR\nN5TR\nK5T\nW5TRX\nK5\nKK5TR/P\nVE3K5T\n";
+    CheckPartialList typing;
+    typing.load(scp);
+    const std::vector<std::string> texts = {
+        "K",    "K5",  "K5T",    "K5TR", "K5TRA", "K5TR",  "K5T", "K5",  "K",   "5", "5T",  "5TR",
+        "5TRX", "5TR", "K5TR/P", "5T",   "AK5",   "AK5TR", "AK5", "K5T", "QK5", "Q", "TR/", "K5T"};
+    for (const std::string& typed : texts) {
+        CheckPartialList once;
+        once.load(scp);
+        std::size_t total = 0, totalOnce = 0;
+        EXPECT_EQ(found(typing, typed, 3, &total), found(once, typed, 3, &totalOnce)) << typed;
+        EXPECT_EQ(total, totalOnce) << typed;
+    }
+    std::size_t total = 0;
+    EXPECT_EQ(found(typing, "K5T", 50, &total),
+              (std::vector<std::string>{"K5T", "K5TRA", "K5TR", "AK5TR", "KK5TR/P", "VE3K5T"}));
+    EXPECT_EQ(total, 6u);
+    typing.load("K5TX\n"); // a new file forgets what was found
+    EXPECT_EQ(found(typing, "K5T"), (std::vector<std::string>{"K5TX"}));
+}
+
 TEST(HistoryReader, ReadsColumnsByName) {
     struct Case {
         const char* name;
@@ -101,6 +144,13 @@ TEST(HistoryReader, ReadsColumnsByName) {
          HistoryEntry{"68", "STX"}, 1, 2, 0},
         {"plain header, quoted fields", "Call,CK,Sect\n\"K5TR\",\"68\",\"STX\"\n", "K5TR",
          HistoryEntry{"68", "STX"}, 1, 0, 0},
+        {"Latin-1 line",
+         header + "K5TR,STX,,68,Jos\xE9\nN\xC9"
+                  "5K,STX\n",
+         "K5TR", HistoryEntry{"68", "STX"}, 1, 1, 0},
+        {"over a megabyte",
+         manyLines(header, [](const std::string& call) { return call + ",NTX,,70\n"; }), "K5TR",
+         HistoryEntry{"70", "NTX"}, 120001, 120, 0},
         {"no Call column", "!!Order!!,Sect,CK\nSTX,68\n", "K5TR", std::nullopt, 0, 1, 0, true},
         {"only comments", "# nothing\n", "K5TR", std::nullopt, 0, 0, 0, true},
     };
@@ -109,8 +159,9 @@ TEST(HistoryReader, ReadsColumnsByName) {
         const HistoryLoad load = history.load(c.bytes);
         const HistoryEntry* entry = history.find(c.call);
         EXPECT_EQ(entry != nullptr, c.entry.has_value()) << c.name;
-        if (entry && c.entry)
+        if (entry && c.entry) {
             EXPECT_EQ(*entry, *c.entry) << c.name;
+        }
         EXPECT_EQ(load.rows, c.rows) << c.name;
         EXPECT_EQ(load.skipped, c.skipped) << c.name;
         EXPECT_EQ(load.duplicates, c.duplicates) << c.name;
