@@ -26,16 +26,6 @@
 
 namespace vantor::ui {
 
-namespace {
-
-// The record number of the list's selected row; 0 when no row is selected.
-int selectedRecord(const QTableView* list, const RecentContactsModel* model) {
-    const QModelIndexList rows = list->selectionModel()->selectedRows();
-    return rows.isEmpty() ? 0 : model->recordAt(rows.first().row());
-}
-
-} // namespace
-
 Form1::Form1(ContestState& state, const Clock& clock, ShortDateForm dateForm, PlatformPort* port,
              QWidget* parent)
     : QMainWindow(parent), state_(state),
