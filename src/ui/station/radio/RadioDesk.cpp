@@ -6,12 +6,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QStatusBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdlib>
 #include <unistd.h>
 
@@ -140,8 +142,10 @@ void RadioDesk::refresh() {
         return;
     const QString status = QString::fromStdString(controller_.statusText() + fileNote_);
     const QString frequency = QString::fromStdString(controller_.frequencyText());
-    if (frequency_->text() != frequency)
+    if (frequency_->text() != frequency) {
         frequency_->setText(frequency);
+        placeFrequency();
+    }
     if (status_->text() == status)
         return;
     status_->setText(status);
@@ -201,7 +205,13 @@ void RadioDesk::placeFrequency() {
     const int left = caption->x();
     frequency_->setGeometry(left, band->geometry().bottom() + 1, next->x() - left - 2,
                             next->height());
-    frequency_->setFont(next->font());
+    // A long text ("... out of band") takes a smaller face rather than being cut.
+    QFont face = next->font();
+    const int room = frequency_->width();
+    const int wide = QFontMetrics(face).horizontalAdvance(frequency_->text());
+    if (wide > room && face.pixelSize() > 0)
+        face.setPixelSize(std::max(face.pixelSize() * room / wide, face.pixelSize() * 3 / 5));
+    frequency_->setFont(face);
 }
 
 } // namespace vantor::radio

@@ -102,7 +102,7 @@ TEST(RadioDesk, EveryFailureIsOneLineAndLoggingGoesOn) {
     const bool haveRigctld = !QStandardPaths::findExecutable("rigctld").isEmpty();
     const struct {
         const char* name;
-        const char* reply; // nullptr: nothing listens; "" : Vantor's own rigctld
+        const char* reply; // nullptr: nothing listens; "model=N": Vantor's own rigctld
         int delayMs;
         const char* status; // %1: the stand-in's port
         const char* frequency;
@@ -127,14 +127,17 @@ TEST(RadioDesk, EveryFailureIsOneLineAndLoggingGoesOn) {
         {"refused", nullptr, 0,
          "Radio lost: connection refused at 127.0.0.1:%1 (is rigctld running?); reconnecting",
          "radio lost", "40"},
-        {"unknown model", "", 0,
+        {"own dummy rig", "model=1", 0,
+         "Radio: 145000.00 kHz is outside the contest bands; the band stays 40",
+         "145000.00 kHz out of band", "40"},
+        {"unknown model", "model=99999", 0,
          "Radio lost: rigctld ended: Unknown rig num 99999, or initialization... (exit code 2); "
          "reconnecting",
          "radio lost", "40"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const bool own = c.reply && !*c.reply;
+        const bool own = c.reply && std::string_view(c.reply).starts_with("model=");
         if (own && !haveRigctld)
             continue;
         FakeRig rig(c.reply ? c.reply : "", c.delayMs);
@@ -142,7 +145,7 @@ TEST(RadioDesk, EveryFailureIsOneLineAndLoggingGoesOn) {
         if (!c.reply)
             rig.server.close();
         Station station;
-        writeFile(RadioFileName, own ? "radio=own\nmodel=99999\ndevice=/dev/null\n"
+        writeFile(RadioFileName, own ? "radio=own\n" + std::string(c.reply) + "\ndevice=/dev/null\n"
                                      : "radio=shared\nport=" + std::to_string(port) + "\n");
         station.open();
         station.logContact("1ak1aa85ct", 1);
@@ -154,7 +157,13 @@ TEST(RadioDesk, EveryFailureIsOneLineAndLoggingGoesOn) {
         }
         const std::string status =
             QString::fromLatin1(c.status).replace("%1", QString::number(port)).toStdString();
-        (void)QTest::qWaitFor([&] { return station.label("lblRadio") == status; }, 5000);
+        // A starting rigctld is given its moment on the clock.
+        (void)QTest::qWaitFor(
+            [&] {
+                station.clock.advanceMs(own ? 20 : 0);
+                return station.label("lblRadio") == status;
+            },
+            5000);
         EXPECT_EQ(station.label("lblRadio"), status);
         EXPECT_EQ(station.label("lblRadioFrequency"), c.frequency);
         EXPECT_EQ(station.label("Label30"), c.band);
