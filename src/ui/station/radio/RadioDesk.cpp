@@ -41,6 +41,7 @@ RadioDesk::RadioDesk(QMainWindow& window, Form1Logic& logic, ContestState& state
         logic_.chooseBand(code);
         if (render_)
             render_();
+        refresh();
     };
     controller_.onSave = [this] { save(); };
 
