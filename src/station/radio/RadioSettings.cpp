@@ -2,6 +2,7 @@
 
 #include "station/radio/BandPlan.h"
 
+#include <cctype>
 #include <optional>
 #include <sstream>
 
@@ -98,6 +99,41 @@ std::string formatRadioSettings(const RadioSettings& s) {
         out +=
             "band" + std::string(ContestBands[i].code) + "=" + std::to_string(s.lastHz[i]) + "\n";
     return out;
+}
+
+std::optional<RigAddress> parseRigAddress(const std::string& text) {
+    std::string host = trim(text);
+    std::optional<std::string> port;
+    if (!host.empty() && host.front() == '[') {
+        const auto close = host.find(']');
+        if (close == std::string::npos)
+            return std::nullopt;
+        const std::string rest = host.substr(close + 1);
+        host = host.substr(1, close - 1);
+        if (!rest.empty() && rest.front() != ':')
+            return std::nullopt;
+        if (!rest.empty())
+            port = rest.substr(1);
+    } else if (const auto colon = host.find(':');
+               colon != std::string::npos && host.find(':', colon + 1) == std::string::npos) {
+        port = host.substr(colon + 1); // one colon: host:port; more: a bare v6 address
+        host.erase(colon);
+    }
+    if (host.empty() || host.size() > 253)
+        return std::nullopt;
+    for (const char c : host) {
+        const auto u = static_cast<unsigned char>(c);
+        if (!std::isalnum(u) && c != '.' && c != '-' && c != '_' && c != ':')
+            return std::nullopt;
+    }
+    RigAddress address{host, 4532};
+    if (port) {
+        const auto n = number(*port, 1, 65535);
+        if (!n)
+            return std::nullopt;
+        address.port = static_cast<int>(*n);
+    }
+    return address;
 }
 
 RadioSettings loadRadioSettings(const std::string& path) {

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vantor::radio {
@@ -35,6 +36,15 @@ struct RadioSettings {
 
 RadioSettings parseRadioSettings(const std::string& text);
 std::string formatRadioSettings(const RadioSettings& settings);
+
+// A running rigctld's address as the operator types it: "host:port", "[v6 address]:port",
+// or a host alone for rigctld's usual port 4532.
+struct RigAddress {
+    std::string host;
+    int port = 4532;
+    bool operator==(const RigAddress&) const = default;
+};
+std::optional<RigAddress> parseRigAddress(const std::string& text);
 
 // A missing file is no radio.
 RadioSettings loadRadioSettings(const std::string& path = RadioFileName);

@@ -8,6 +8,7 @@
 #include "ui/main/PlainCellDelegate.h"
 #include "ui/main/QtPlatform.h"
 #include "ui/main/RecentContactsModel.h"
+#include "ui/station/radio/RadioDesk.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,6 +49,7 @@ Form1::Form1(ContestState& state, const Clock& clock, ShortDateForm dateForm, Pl
     setCentralWidget(surface_);
     buildControls();
     buildMenus();
+    radio_ = std::make_unique<radio::RadioDesk>(*this, logic_, state, clock, [this] { render(); });
 
     timer2_ = new QTimer(this);
     timer2_->setObjectName("Timer2");
@@ -157,6 +159,8 @@ void Form1::buildMenus() {
     item(band, "mnuStats", "Statistics", [this] { logic_.mnuStats_Click(); });
 
     bar->addMenu(sections);
+    QMenu* station = bar->addMenu("Stati&on");
+    station->setObjectName("mnuStation");
 
     QAction* help = bar->addAction("&Help");
     help->setObjectName("mnuHelp");
@@ -371,6 +375,7 @@ void Form1::showEvent(QShowEvent* event) {
         if (onFirstShown)
             onFirstShown();
         forward([this] { logic_.windowShown(); });
+        radio_->begin();
     });
 }
 

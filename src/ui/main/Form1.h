@@ -20,6 +20,10 @@ class QPushButton;
 class QTableView;
 class QTimer;
 
+namespace vantor::radio {
+class RadioDesk;
+}
+
 namespace vantor::ui {
 
 class KeyBox;
@@ -42,6 +46,9 @@ public:
     void Form_Load();
     // Brings every control up to date with the model.
     void render();
+
+    // The radio, for the keyer it offers to sending.
+    radio::RadioDesk* radioDesk() { return radio_.get(); }
 
     // Called once the window is on the screen, before the start-up questions.
     std::function<void()> onFirstShown;
@@ -67,6 +74,7 @@ private:
     std::unique_ptr<QtPlatform> ownPort_;
     PlatformPort& port_;
     Form1Logic logic_;
+    std::unique_ptr<radio::RadioDesk> radio_;
 
     FormSurface* surface_ = nullptr;
     std::vector<DesignedControl> design_;

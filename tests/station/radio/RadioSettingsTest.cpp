@@ -48,3 +48,27 @@ TEST(RadioSettings, HandEditedAndDamagedFilesKeepDefaults) {
     odd.device = "/dev/tty\nradio=none";
     EXPECT_EQ(parseRadioSettings(formatRadioSettings(odd)).device, "/dev/ttyradio=none");
 }
+
+TEST(RadioSettings, AddressesAsTyped) {
+    const struct {
+        const char* text;
+        std::optional<RigAddress> address;
+    } cases[] = {
+        {"127.0.0.1:4532", RigAddress{"127.0.0.1", 4532}},
+        {" shack.local:4575 ", RigAddress{"shack.local", 4575}},
+        {"localhost", RigAddress{"localhost", 4532}},
+        {"[::1]:4533", RigAddress{"::1", 4533}},
+        {"::1", RigAddress{"::1", 4532}},
+        {"host:", std::nullopt},
+        {"host:0", std::nullopt},
+        {"host:65536", std::nullopt},
+        {"host:45x", std::nullopt},
+        {":4532", std::nullopt},
+        {"", std::nullopt},
+        {"two words:4532", std::nullopt},
+        {"[::1", std::nullopt},
+        {"[::1]4532", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(parseRigAddress(c.text), c.address) << c.text;
+}

@@ -1,0 +1,227 @@
+// The radio in the real main window, offscreen, against a stand-in rigctld on a local
+// port (or the real rigctld given a model it does not know): whatever the radio does,
+// the state label says it in one line and the contacts typed meanwhile are logged.
+
+#include "ui/station/radio/RadioDesk.h"
+#include "station/radio/RadioSettings.h"
+#include "support/FakePort.h"
+#include "support/LogicHarness.h"
+#include "ui/main/Form1.h"
+#include "ui/station/radio/RadioDialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+
+using namespace vantor;
+using namespace vantor::radio;
+using namespace vantor::test;
+
+namespace {
+
+// Answers every line it is sent with reply, delayMs later.
+struct FakeRig {
+    QTcpServer server;
+    QByteArray received;
+    QByteArray reply;
+    int delayMs = 0;
+
+    FakeRig(QByteArray r, int delay) : reply(std::move(r)), delayMs(delay) {
+        server.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server, &QTcpServer::newConnection, &server, [this] {
+            QTcpSocket* client = server.nextPendingConnection();
+            QObject::connect(client, &QTcpSocket::readyRead, client, [this, client] {
+                const QByteArray bytes = client->readAll();
+                received += bytes;
+                for (int i = 0; i < bytes.count('\n'); ++i)
+                    QTimer::singleShot(delayMs, client, [this, client] { client->write(reply); });
+            });
+        });
+    }
+    int port() const { return server.serverPort(); }
+};
+
+struct Station {
+    TempDir dir;
+    ContestState state;
+    FakeClock clock{localMs(2026, 11, 7, 21, 0, 5)};
+    FakePort port{clock};
+    std::unique_ptr<ui::Form1> form;
+
+    void open() {
+        port.useStationReply = true;
+        port.stationReply = {"W1AW", "A", "85", "CT", 5, 0, 0};
+        port.answers = {Answer::No, Answer::Yes};
+        form = std::make_unique<ui::Form1>(state, clock, ShortDateForm{}, &port);
+        form->Form_Load();
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        for (int i = 0; i < 100 && port.stationDialogs == 0; ++i)
+            QTest::qWait(10);
+        ASSERT_EQ(port.stationDialogs, 1);
+    }
+    // Types a contact as the operator does; the keys must go in at once.
+    void logContact(const std::string& keys, int lines) {
+        QElapsedTimer took;
+        took.start();
+        for (const char ch : keys)
+            QTest::keyClick(QApplication::focusWidget(), ch);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_LT(took.elapsed(), 1000) << "keys waited for the radio";
+        std::string log = readFile("log.txt");
+        EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), lines) << log;
+    }
+    std::string label(const char* name) const {
+        const auto* l = form->findChild<QLabel*>(name);
+        return l ? l->text().toStdString() : "(none)";
+    }
+};
+
+void writeFile(const char* name, const std::string& text) {
+    std::ofstream(name, std::ios::binary) << text;
+}
+
+} // namespace
+
+TEST(RadioDesk, EveryFailureIsOneLineAndLoggingGoesOn) {
+    const bool haveRigctld = !QStandardPaths::findExecutable("rigctld").isEmpty();
+    const struct {
+        const char* name;
+        const char* reply; // nullptr: nothing listens; "model=N": Vantor's own rigctld
+        int delayMs;
+        const char* status; // %1: the stand-in's port
+        const char* frequency;
+        const char* band;
+    } cases[] = {
+        {"tuned", "14025000\n", 0, "Radio: 14025.00 kHz", "14025.00 kHz", "20"},
+        {"outside", "145000000\n", 0,
+         "Radio: 145000.00 kHz is outside the contest bands; the band stays 40",
+         "145000.00 kHz out of band", "40"},
+        {"garbage", "hello\n", 0,
+         "Radio lost: rigctld's answer makes no sense: \"hello\"; reconnecting", "radio lost",
+         "40"},
+        {"endless line",
+         "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
+         "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
+         "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
+         "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
+         0, "Radio lost: rigctld sends garbage (a line without end); reconnecting", "radio lost",
+         "40"},
+        {"slow", "14025000\n", 2000, "Radio lost: rigctld gave no answer within 1 s; reconnecting",
+         "radio lost", "40"},
+        {"refused", nullptr, 0,
+         "Radio lost: connection refused at 127.0.0.1:%1 (is rigctld running?); reconnecting",
+         "radio lost", "40"},
+        {"own dummy rig", "model=1", 0,
+         "Radio: 145000.00 kHz is outside the contest bands; the band stays 40",
+         "145000.00 kHz out of band", "40"},
+        {"unknown model", "model=99999", 0,
+         "Radio lost: rigctld ended: Unknown rig num 99999, or initialization... (exit code 2); "
+         "reconnecting",
+         "radio lost", "40"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const bool own = c.reply && std::string_view(c.reply).starts_with("model=");
+        if (own && !haveRigctld)
+            continue;
+        FakeRig rig(c.reply ? c.reply : "", c.delayMs);
+        const int port = rig.port();
+        if (!c.reply)
+            rig.server.close();
+        Station station;
+        writeFile(RadioFileName, own ? "radio=own\n" + std::string(c.reply) + "\ndevice=/dev/null\n"
+                                     : "radio=shared\nport=" + std::to_string(port) + "\n");
+        station.open();
+        station.logContact("1ak1aa85ct", 1);
+        if (c.delayMs > 0) {
+            // The poll is out and unanswered: keys go in, then a second passes.
+            ASSERT_TRUE(QTest::qWaitFor([&] { return rig.received == "f\n"; }, 5000));
+            station.logContact("2bk1bb72me", 2);
+            station.clock.advanceMs(1100);
+        }
+        const std::string status =
+            QString::fromLatin1(c.status).replace("%1", QString::number(port)).toStdString();
+        // A starting rigctld is given its moment on the clock.
+        (void)QTest::qWaitFor(
+            [&] {
+                station.clock.advanceMs(own ? 20 : 0);
+                return station.label("lblRadio") == status;
+            },
+            5000);
+        EXPECT_EQ(station.label("lblRadio"), status);
+        EXPECT_EQ(station.label("lblRadioFrequency"), c.frequency);
+        EXPECT_EQ(station.label("Label30"), c.band);
+        const int logged = c.delayMs > 0 ? 3 : 2;
+        station.logContact("3ak1cc66ema", logged);
+        const std::string log = readFile("log.txt");
+        EXPECT_NE(log.find(std::string("\"") + c.band + "\"\r\n"), std::string::npos) << log;
+        EXPECT_EQ(loadRadioSettings().lastHz[3], c.band == std::string("20") ? 14025000 : 0);
+    }
+}
+
+TEST(RadioDesk, WithoutSettingsTheWindowHasNoRadio) {
+    Station station;
+    station.open();
+    QTest::qWait(100);
+    EXPECT_EQ(station.label("lblRadio"), "(none)");
+    EXPECT_EQ(station.label("lblRadioFrequency"), "(none)");
+    EXPECT_EQ(station.form->findChild<QStatusBar*>(), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(RadioFileName));
+    EXPECT_EQ(station.form->radioDesk()->keyer(), nullptr);
+}
+
+TEST(RadioDialog, TakesWhatCanWorkAndNamesWhatCannot) {
+    const struct {
+        const char* choice;
+        const char* model;
+        const char* speed;
+        const char* address;
+        const char* problem; // "" when taken
+        RadioMode mode;
+    } cases[] = {
+        {"optNone", "x", "x", "x", "", RadioMode::None},
+        {"optOwn", "3073", "38400", "x", "", RadioMode::Own},
+        {"optOwn", "0", "9600", "", "The rig model is Hamlib's number", RadioMode::Own},
+        {"optOwn", "1", "fast", "", "The speed is the serial port's baud rate", RadioMode::Own},
+        {"optShared", "x", "x", "shack.local:4575", "", RadioMode::Shared},
+        {"optShared", "1", "9600", "shack.local:", "The address is host:port", RadioMode::Shared},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.choice) + " " + c.address);
+        RadioDialog dialog(nullptr, RadioSettings{});
+        dialog.findChild<QRadioButton*>(c.choice)->setChecked(true);
+        dialog.findChild<QLineEdit*>("txtModel")->setText(c.model);
+        dialog.findChild<QComboBox*>("cboSpeed")->setCurrentText(c.speed);
+        dialog.findChild<QLineEdit*>("txtAddress")->setText(c.address);
+        std::string problem;
+        const auto chosen = dialog.chosen(&problem);
+        EXPECT_EQ(problem.rfind(c.problem, 0), 0u) << problem;
+        EXPECT_EQ(chosen.has_value(), !*c.problem);
+        if (!chosen)
+            continue;
+        EXPECT_EQ(chosen->mode, c.mode);
+        if (c.mode == RadioMode::Own) {
+            EXPECT_EQ(chosen->model, 3073);
+            EXPECT_EQ(chosen->speed, 38400);
+        }
+        if (c.mode == RadioMode::Shared) {
+            EXPECT_EQ(chosen->host + ":" + std::to_string(chosen->port), "shack.local:4575");
+        }
+    }
+}
