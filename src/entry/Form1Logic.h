@@ -118,6 +118,8 @@ public:
     void mnuPrntlog_Click();
     void mnuAsciiDupe_Click();
     void mnuPrntdupe_Click();
+    // "<CALL>.adi": told in lblDialog, contacts no reader takes in a message box.
+    void mnuAdif_Click();
 
     // --- Operating time, clocks, bands, rates ---
     void cmdLogOn_Click();

@@ -326,6 +326,7 @@ void Form1::buildMenus() {
          [this] { logic_.mnuAsciiDupe_Click(); });
     item(print, "mnuWriteSumm", "Write Summary Sheet (ASCIISum.txt)",
          [this] { logic_.mnuWriteSumm_Click(); });
+    item(file, "mnuAdif", "Write &ADIF File (<call>.adi)", [this] { logic_.mnuAdif_Click(); });
     item(file, "mnuExit", "Exit", [this] { logic_.mnuExit_Click(); });
 
     QMenu* tab = bar->addMenu("&TabOrder");
