@@ -8,6 +8,7 @@
 #include "ui/main/PlainCellDelegate.h"
 #include "ui/main/QtPlatform.h"
 #include "ui/main/RecentContactsModel.h"
+#include "ui/station/share/ShareDesk.h"
 
 #include <QAction>
 #include <QApplication>
@@ -79,6 +80,7 @@ Form1::Form1(ContestState& state, const Clock& clock, ShortDateForm dateForm, Pl
     surface_->setObjectName("Form1Surface");
     setCentralWidget(surface_);
     buildControls();
+    share_ = new ShareDesk(state_, logic_, this);
     buildMenus();
 
     timer2_ = new QTimer(this);
@@ -378,6 +380,10 @@ void Form1::buildMenus() {
     item(band, "mnuStats", "Statistics", [this] { logic_.mnuStats_Click(); });
 
     bar->addMenu(sections);
+    QMenu* station = bar->addMenu("Stati&on");
+    station->setObjectName("mnuStation");
+    share_->addMenuItem(station);
+    bar->setCornerWidget(share_->label(), Qt::TopRightCorner);
 
     QAction* help = bar->addAction("&Help");
     help->setObjectName("mnuHelp");

@@ -26,6 +26,7 @@ class KeyBox;
 class FormSurface;
 class QtPlatform;
 class RecentContactsModel;
+class ShareDesk;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -36,6 +37,7 @@ public:
     ~Form1() override;
 
     Form1Logic& logic() { return logic_; }
+    ShareDesk& share() { return *share_; }
     const Form1Model& model() const { return model_; }
 
     // Lays the window out and runs the logic's load; call before show().
@@ -67,6 +69,7 @@ private:
     std::unique_ptr<QtPlatform> ownPort_;
     PlatformPort& port_;
     Form1Logic logic_;
+    ShareDesk* share_ = nullptr;
 
     FormSurface* surface_ = nullptr;
     std::vector<DesignedControl> design_;
