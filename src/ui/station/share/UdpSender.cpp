@@ -3,13 +3,17 @@
 #include <QNetworkDatagram>
 #include <QUdpSocket>
 
+#include <cerrno>
+#include <cstring>
 #include <deque>
+
+#include <sys/socket.h>
 
 namespace vantor::ui {
 
 namespace {
 constexpr std::size_t Waiting = 64; // datagrams held while a name is looked up
-}
+} // namespace
 
 struct UdpSender::Target {
     share::Destination where;
@@ -24,7 +28,7 @@ UdpSender::~UdpSender() = default;
 
 void UdpSender::setDestinations(const std::vector<share::Destination>& destinations) {
     for (auto& t : targets_)
-        t->socket->deleteLater();
+        delete t->socket;
     targets_.clear();
     for (const share::Destination& d : destinations) {
         auto t = std::make_unique<Target>();
@@ -33,11 +37,19 @@ void UdpSender::setDestinations(const std::vector<share::Destination>& destinati
         Target* raw = t.get();
         connect(t->socket, &QUdpSocket::connected, this, [this, raw] { flush(*raw); });
         connect(t->socket, &QUdpSocket::errorOccurred, this,
-                [this, raw](QAbstractSocket::SocketError) {
-                    problem(*raw, raw->socket->errorString());
+                [this, raw](QAbstractSocket::SocketError e) {
+                    if (e != QAbstractSocket::TemporaryError)
+                        problem(*raw, raw->socket->errorString());
                 });
-        // A refusal arrives as something to read; reading it surfaces the error.
-        connect(t->socket, &QUdpSocket::readyRead, this, [raw] {
+        // Nothing is expected back: what makes the socket readable is a refusal (a
+        // port where nothing listens), told by a look that also clears it, or a
+        // datagram, read and dropped.
+        connect(t->socket, &QUdpSocket::readyRead, this, [this, raw] {
+            char byte;
+            const auto fd = static_cast<int>(raw->socket->socketDescriptor());
+            if (::recv(fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) < 0 && errno != EAGAIN &&
+                errno != EWOULDBLOCK)
+                problem(*raw, QString::fromLocal8Bit(std::strerror(errno)));
             while (raw->socket->hasPendingDatagrams())
                 raw->socket->receiveDatagram();
         });
