@@ -1,8 +1,10 @@
 // The report files written from a full generated log: the ASCII log (reading both
-// inputs, merging and writing), the dupe sheet, the summary sheet and both Cabrillo files.
+// inputs, merging and writing), the dupe sheet, the summary sheet, both Cabrillo files and the
+// ADIF file.
 
 #include "core/LogFile.h"
 #include "core/OnOffFile.h"
+#include "reports/Adif.h"
 #include "reports/AsciiLog.h"
 #include "reports/Cabrillo.h"
 #include "reports/Cabrillo3.h"
@@ -88,6 +90,11 @@ void BM_Cabrillo3(benchmark::State& st) {
     });
 }
 
+void BM_Adif(benchmark::State& st) {
+    report(st,
+           [](const ContestState& s) { return writeAdif("W1AW.adi", s, ShortDateForm{}, 2026); });
+}
+
 } // namespace
 
 BENCHMARK(BM_AsciiLog)->Unit(benchmark::kMillisecond);
@@ -95,3 +102,4 @@ BENCHMARK(BM_DupeSheet)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SummarySheet)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Cabrillo)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Cabrillo3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Adif)->Unit(benchmark::kMillisecond);

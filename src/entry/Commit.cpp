@@ -71,8 +71,9 @@ void Form1Logic::Mains() {
         emptyEntryFields();
         showNextSerial();
         moveFocus(firstField());
-        if (stored != 0 && commitObserver_)
-            commitObserver_(stored);
+        if (stored != 0)
+            for (const auto& observer : commitObservers_)
+                observer(stored);
     }
     m_.lblDupe.back = colours::Grey;
     m_.lblDupe.caption.clear();

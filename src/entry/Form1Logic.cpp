@@ -15,6 +15,15 @@ Form1Logic::Form1Logic(ContestState& state, Form1Model& model, const Clock& cloc
       reports_(s_, m_, port_, files_),
       correction_(s_, port_, dateForm_, files_.log, [this] { return loadLogFile(false); }) {}
 
+void Form1Logic::setCorrectionObserver(LogCorrection::Observer observer) {
+    if (correctionObservers_.empty())
+        correction_.setObserver([this](LogCorrection::Change change, int record, const Contact& c) {
+            for (const auto& o : correctionObservers_)
+                o(change, record, c);
+        });
+    correctionObservers_.push_back(std::move(observer));
+}
+
 Field Form1Logic::firstField() const {
     return s_.TabOrder == 2 ? Field::txtCall : Field::txtNum;
 }

@@ -118,6 +118,8 @@ public:
     void mnuPrntlog_Click();
     void mnuAsciiDupe_Click();
     void mnuPrntdupe_Click();
+    // "<CALL>.adi": told in lblDialog, contacts no reader takes in a message box.
+    void mnuAdif_Click();
 
     // --- Operating time, clocks, bands, rates ---
     void cmdLogOn_Click();
@@ -143,16 +145,17 @@ public:
     void Form_Terminate();
 
     bool ended() const { return ended_; }
+    // Each observer set is told in turn, in the order set: setting one keeps the others.
     // Told the number of contacts after every successful load of the log.
-    void setLoadObserver(std::function<void(int)> observer) { loadObserver_ = std::move(observer); }
+    void setLoadObserver(std::function<void(int)> observer) {
+        loadObservers_.push_back(std::move(observer));
+    }
     // Told the record number of each contact once it is stored and its fields cleared.
     void setCommitObserver(std::function<void(int)> observer) {
-        commitObserver_ = std::move(observer);
+        commitObservers_.push_back(std::move(observer));
     }
     // Told each edit or delete once the rewritten log holds it.
-    void setCorrectionObserver(LogCorrection::Observer observer) {
-        correction_.setObserver(std::move(observer));
-    }
+    void setCorrectionObserver(LogCorrection::Observer observer);
     void setAids(EntryAids* aids) { aids_ = aids; }
     const ShortDateForm& dateForm() const { return dateForm_; }
     std::int64_t utcNowSeconds() const { return opClock_.utcNowSeconds(); }
@@ -171,9 +174,10 @@ private:
     bool skipCallCheck_ = false;
     int announcements_ = 0; // duplicate announcements made, for the message colour
     bool ended_ = false;
-    std::function<void(int)> loadObserver_;
+    std::vector<std::function<void(int)>> loadObservers_;
     bool dateFormToRecord_ = false; // the folder has no record of its date form yet
-    std::function<void(int)> commitObserver_;
+    std::vector<std::function<void(int)>> commitObservers_;
+    std::vector<LogCorrection::Observer> correctionObservers_;
     EntryAids* aids_ = nullptr;
     OperatingClock opClock_; // these after the members they refer to
     ReportMenu reports_;

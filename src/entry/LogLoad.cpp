@@ -55,8 +55,8 @@ bool Form1Logic::loadLogFile(bool tellSections) {
     if (!note.empty())
         m_.lblDialog.caption = note;
     TimeStats();
-    if (loadObserver_)
-        loadObserver_(s_.RecCount);
+    for (const auto& observer : loadObservers_)
+        observer(s_.RecCount);
     return true;
 }
 

@@ -1,9 +1,11 @@
 // The File menu's traditional report commands, made by the ReportMenu; the ASCII log
-// rebuilds the contest state, which the window then shows afresh.
+// rebuilds the contest state, which the window then shows afresh. The ADIF file is
+// the log for other programs.
 
 #include "core/Numbers.h"
 #include "entry/EventScope.h"
 #include "entry/Form1Logic.h"
+#include "reports/Adif.h"
 
 namespace vantor {
 
@@ -41,6 +43,24 @@ void Form1Logic::dupeSheetCommand(bool print) {
         return;
     EventScope scope(*this);
     reports_.dupeSheet(print);
+}
+
+void Form1Logic::mnuAdif_Click() {
+    if (ended_)
+        return;
+    EventScope scope(*this);
+    const std::string name = adifFileName(s_.StationInfo.MyCall);
+    if (name.empty()) {
+        m_.lblDialog.caption = "The ADIF file needs your call: enter it in Setup.";
+        return;
+    }
+    const ReportResult r = writeAdif(name, s_, dateForm_, toCivil(utcNowSeconds()).date.year);
+    if (!r.ok) {
+        m_.lblDialog.caption = name + " was not written.";
+        port_.messageBox("Vantor", r.error, Buttons::Ok, Icon::Warning);
+        return;
+    }
+    m_.lblDialog.caption = "Wrote " + name + " with " + std::to_string(s_.RecCount) + " contacts.";
 }
 
 } // namespace vantor

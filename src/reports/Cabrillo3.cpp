@@ -64,18 +64,6 @@ bool twoDigits(std::string_view ck) {
            std::isdigit(static_cast<unsigned char>(ck[1]));
 }
 
-// Why no log checker takes the contact; empty when one does.
-std::string contactProblem(const Contact& c) {
-    if (cabrilloFrequency(c.Bnd).empty())
-        return "the band \"" + c.Bnd + "\" is none of 160, 80, 40, 20, 15, 10.";
-    if (!twoDigits(c.Ck))
-        return "the check \"" + c.Ck + "\" is not two digits.";
-    static constexpr std::string_view Precedences[] = {"Q", "A", "B", "U", "M", "S"};
-    if (std::find(std::begin(Precedences), std::end(Precedences), c.Pre) == std::end(Precedences))
-        return "the precedence \"" + c.Pre + "\" is none of Q, A, B, U, M, S.";
-    return "";
-}
-
 std::string_view transmitterCategory(Category c) {
     if (c == Category::MultiTwo)
         return "TWO";
@@ -94,6 +82,17 @@ std::string cannotRead(int record, const Contact& c) {
 }
 
 } // namespace
+
+std::string cabrillo3ContactProblem(const Contact& c) {
+    if (cabrilloFrequency(c.Bnd).empty())
+        return "the band \"" + c.Bnd + "\" is none of 160, 80, 40, 20, 15, 10.";
+    if (!twoDigits(c.Ck))
+        return "the check \"" + c.Ck + "\" is not two digits.";
+    static constexpr std::string_view Precedences[] = {"Q", "A", "B", "U", "M", "S"};
+    if (std::find(std::begin(Precedences), std::end(Precedences), c.Pre) == std::end(Precedences))
+        return "the precedence \"" + c.Pre + "\" is none of Q, A, B, U, M, S.";
+    return "";
+}
 
 SummaryDetails::Power precedencePower(std::string_view pre) {
     if (pre == "Q")
@@ -119,7 +118,7 @@ ReportResult cabrillo3Check(const ContestState& s, const SummaryDetails& d) {
     std::string list;
     int count = 0;
     for (int i = 1; i <= s.RecCount; ++i) {
-        const std::string problem = contactProblem(s.ContactLog[i]);
+        const std::string problem = cabrillo3ContactProblem(s.ContactLog[i]);
         if (problem.empty())
             continue;
         if (++count <= Listed)
@@ -145,9 +144,6 @@ std::string cabrillo3FileName(std::string_view call) {
     return name + ".log";
 }
 
-namespace {
-
-// The UTC stamps of records 1..RecCount; 0 when all read, else the first that does not.
 int readStamps(const ContestState& s, const ShortDateForm& form, int referenceYear,
                std::vector<std::int64_t>& stamps) {
     stamps.clear();
@@ -171,6 +167,8 @@ int readStamps(const ContestState& s, const ShortDateForm& form, int referenceYe
     }
     return 0;
 }
+
+namespace {
 
 std::int32_t score24(const ContestState& s, const std::vector<ClockRun>& runs,
                      const std::vector<std::int64_t>& stamps) {

@@ -34,6 +34,15 @@ std::optional<std::int32_t> claimedScore24(const ContestState& state,
 // six, whose check is not two digits or whose precedence is none of Q A B U M S.
 ReportResult cabrillo3Check(const ContestState& state, const SummaryDetails& details);
 
+// Why no log checker takes the contact (its band, check or precedence), in plain words
+// ending with a full stop; empty when one does.
+std::string cabrillo3ContactProblem(const Contact& c);
+
+// The UTC stamps of records 1..RecCount read with the folder's date form; 0 when all
+// read, else the record number of the first that does not.
+int readStamps(const ContestState& state, const ShortDateForm& form, int referenceYear,
+               std::vector<std::int64_t>& stamps);
+
 // The power option that the own precedence stands for; None for U, M, S and others.
 SummaryDetails::Power precedencePower(std::string_view pre);
 

@@ -196,3 +196,39 @@ TEST_F(ReportCommands, OnlyTheDuplicateAnnouncementStandsOnRed) {
         h.logic.cmdClear_Click();
     }
 }
+
+TEST_F(ReportCommands, AdifFileIsToldInTheDialogLine) {
+    struct Case {
+        const char* name;
+        std::function<void()> before;
+        const char* label;
+        const char* boxText; // empty: no box
+        int records;         // in W1AW.adi; -1: no file
+    };
+    const Case cases[] = {
+        {"the whole log", [] {}, "Wrote W1AW.adi with 3 contacts.", "", 3},
+        {"a contact no reader takes", [&] { h.state.ContactLog[2].Ck = "7"; },
+         "W1AW.adi was not written.",
+         "These contacts cannot go into the ADIF file; correct them and write it again:\n"
+         "Contact 2: the check \"7\" is not two digits.",
+         -1},
+        {"no call", [&] { h.state.StationInfo.MyCall.clear(); },
+         "The ADIF file needs your call: enter it in Setup.", "", -1},
+    };
+    for (const Case& c : cases) {
+        h.state.StationInfo.MyCall = "W1AW";
+        h.state.ContactLog[2].Ck = "72";
+        std::filesystem::remove("W1AW.adi");
+        h.port.boxes.clear();
+        c.before();
+        h.logic.mnuAdif_Click();
+        EXPECT_EQ(h.model.lblDialog.caption, c.label) << c.name;
+        ASSERT_EQ(h.port.boxes.size(), *c.boxText ? 1u : 0u) << c.name;
+        if (*c.boxText)
+            EXPECT_EQ(h.port.boxes[0].text, c.boxText) << c.name;
+        const std::string adi = readFile("W1AW.adi");
+        EXPECT_EQ(fileExists("W1AW.adi") ? std::count(adi.begin(), adi.end(), '\n') - 2 : -1,
+                  c.records)
+            << c.name;
+    }
+}

@@ -9,6 +9,7 @@
 #include "ui/main/QtPlatform.h"
 #include "ui/main/RecentContactsModel.h"
 #include "ui/station/radio/RadioDesk.h"
+#include "ui/station/share/ShareDesk.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,6 +49,7 @@ Form1::Form1(ContestState& state, const Clock& clock, ShortDateForm dateForm, Pl
     surface_->setObjectName("Form1Surface");
     setCentralWidget(surface_);
     buildControls();
+    share_ = new ShareDesk(state_, logic_, this);
     buildMenus();
     radio_ = std::make_unique<radio::RadioDesk>(*this, logic_, state, clock, [this] { render(); });
 
@@ -113,6 +115,7 @@ void Form1::buildMenus() {
          [this] { logic_.mnuAsciiDupe_Click(); });
     item(print, "mnuWriteSumm", "Write Summary Sheet (ASCIISum.txt)",
          [this] { logic_.mnuWriteSumm_Click(); });
+    item(file, "mnuAdif", "Write &ADIF File (<call>.adi)", [this] { logic_.mnuAdif_Click(); });
     item(file, "mnuExit", "Exit", [this] { logic_.mnuExit_Click(); });
 
     QMenu* tab = bar->addMenu("&TabOrder");
@@ -161,6 +164,8 @@ void Form1::buildMenus() {
     bar->addMenu(sections);
     QMenu* station = bar->addMenu("Stati&on");
     station->setObjectName("mnuStation");
+    share_->addMenuItem(station);
+    bar->setCornerWidget(share_->label(), Qt::TopRightCorner);
 
     QAction* help = bar->addAction("&Help");
     help->setObjectName("mnuHelp");

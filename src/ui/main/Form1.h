@@ -30,6 +30,7 @@ class KeyBox;
 class FormSurface;
 class QtPlatform;
 class RecentContactsModel;
+class ShareDesk;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -40,6 +41,7 @@ public:
     ~Form1() override;
 
     Form1Logic& logic() { return logic_; }
+    ShareDesk& share() { return *share_; }
     const Form1Model& model() const { return model_; }
 
     // Lays the window out and runs the logic's load; call before show().
@@ -75,6 +77,7 @@ private:
     PlatformPort& port_;
     Form1Logic logic_;
     std::unique_ptr<radio::RadioDesk> radio_;
+    ShareDesk* share_ = nullptr;
 
     FormSurface* surface_ = nullptr;
     std::vector<DesignedControl> design_;
