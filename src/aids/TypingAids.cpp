@@ -152,16 +152,17 @@ void TypingAids::callLeft() {
         fill(m_.txtSec, entry->sect, filledSec_);
 }
 
-bool TypingAids::syncFill(TextBoxModel& box, const std::string& filled) {
-    if (!box.fromHistory || box.text == filled)
-        return false;
-    box.fromHistory = false;
-    return true;
+void TypingAids::syncFill(TextBoxModel& box, const std::string& filled) {
+    if (box.fromHistory && box.text != filled)
+        box.fromHistory = false;
 }
 
 void TypingAids::eventDone() {
-    bool changed = syncFill(m_.txtCK, filledCk_);
-    changed = syncFill(m_.txtSec, filledSec_) || changed;
+    syncFill(m_.txtCK, filledCk_);
+    syncFill(m_.txtSec, filledSec_);
+    const int drawn = (m_.txtCK.fromHistory ? 1 : 0) | (m_.txtSec.fromHistory ? 2 : 0);
+    const bool changed = drawn != drawn_;
+    drawn_ = drawn;
     const int version = shown_.version;
     if (syncWorked() && !shown_.calls.empty())
         lastCall_.clear(); // the marks change

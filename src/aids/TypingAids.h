@@ -54,7 +54,8 @@ public:
     const CallHistory& history() const { return history_; }
     // Puts a message in lblDialog when it holds nothing else; returns whether it did.
     bool tell(const std::string& message);
-    // Told after every change of the list or of a field's history drawing.
+    // Told after every change of the list or of a field's history drawing (a fill
+    // included).
     std::function<void()> onChanged;
 
     void keyComing(Field field, int code) override;
@@ -75,12 +76,13 @@ private:
     std::string lastCall_;
     std::string cue_; // the cue lblDialog shows, if any
     std::string filledCk_, filledSec_;
+    int drawn_ = 0; // which fields were last reported drawn from the history
     std::vector<std::string_view> found_;
 
     bool syncWorked();
     void refreshList();
     void refreshCue();
-    bool syncFill(TextBoxModel& box, const std::string& filled);
+    void syncFill(TextBoxModel& box, const std::string& filled);
 };
 
 } // namespace vantor::aids

@@ -1,6 +1,7 @@
 #include "ui/main/Form1.h"
 
 #include "core/SectionTable.h"
+#include "ui/aids/AidsDesk.h"
 #include "ui/dialogs/InstantPress.h"
 #include "ui/dialogs/KeyBox.h"
 #include "ui/dialogs/Pictures.h"
@@ -80,6 +81,7 @@ Form1::Form1(ContestState& state, const Clock& clock, ShortDateForm dateForm, Pl
     setCentralWidget(surface_);
     buildControls();
     buildMenus();
+    aids_ = new AidsDesk(*this, state, model_, logic_, [this] { render(); });
 
     timer2_ = new QTimer(this);
     timer2_->setObjectName("Timer2");
@@ -377,6 +379,8 @@ void Form1::buildMenus() {
     item(band, "mnuStats", "Statistics", [this] { logic_.mnuStats_Click(); });
 
     bar->addMenu(sections);
+    QMenu* station = bar->addMenu("Stati&on");
+    station->setObjectName("mnuStation");
 
     QAction* help = bar->addAction("&Help");
     help->setObjectName("mnuHelp");
@@ -591,6 +595,7 @@ void Form1::showEvent(QShowEvent* event) {
         if (onFirstShown)
             onFirstShown();
         forward([this] { logic_.windowShown(); });
+        aids_->start();
     });
 }
 

@@ -22,6 +22,7 @@ class QTimer;
 
 namespace vantor::ui {
 
+class AidsDesk;
 class KeyBox;
 class FormSurface;
 class QtPlatform;
@@ -95,6 +96,7 @@ private:
     Factors factors_;
     bool rendering_ = false;
     bool shownOnce_ = false;
+    AidsDesk* aids_ = nullptr;
 
     void buildControls();
     void buildMenus();

@@ -165,7 +165,8 @@ TEST_F(Form1Window, MenuBarCaptionsAndItems) {
     QStringList menus;
     for (QAction* a : form->menuBar()->actions())
         menus << a->text();
-    EXPECT_EQ(menus, QStringList({"&File", "&TabOrder", "&Setup", "&Band", "Sect&ions", "&Help"}));
+    EXPECT_EQ(menus, QStringList({"&File", "&TabOrder", "&Setup", "&Band", "Sect&ions", "Stati&on",
+                                  "&Help"}));
 
     const auto itemsOf = [this](const char* menu) {
         QStringList items;
@@ -173,7 +174,8 @@ TEST_F(Form1Window, MenuBarCaptionsAndItems) {
             items << (a->isSeparator() ? QString("-") : a->text());
         return items;
     };
-    EXPECT_EQ(itemsOf("mnuFile"), QStringList({"New", "Open", "Print", "Exit"}));
+    EXPECT_EQ(itemsOf("mnuFile"), QStringList({"New", "Open", "Print", "Open &Call History...",
+                                               "&Build Call History...", "Exit"}));
     EXPECT_EQ(
         itemsOf("mnuprintrec"),
         QStringList({"Print Log", "Print Dupe Sheet", "Print Summary Sheet", "-",
