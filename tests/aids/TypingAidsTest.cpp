@@ -140,3 +140,17 @@ TEST(AidsOff, NoScpAnywhereIsToldOnce) {
     aids.setCheckPartial(true);
     EXPECT_EQ(model.lblDialog.caption, " ");
 }
+
+TEST_F(Aids, AMessageToldWhileTheMessageLineIsBusyWaitsForItToClear) {
+    h.model.lblDialog.caption = "Click Log \"Time On\"!";
+    EXPECT_FALSE(aids.tell("Call history: 5 calls from callhist.txt, 2 lines skipped."));
+    aids.eventDone();
+    EXPECT_EQ(h.model.lblDialog.caption, "Click Log \"Time On\"!");
+    h.model.lblDialog.caption = " ";
+    aids.eventDone();
+    EXPECT_EQ(h.model.lblDialog.caption,
+              "Call history: 5 calls from callhist.txt, 2 lines skipped.");
+    h.model.lblDialog.caption = " ";
+    aids.eventDone();
+    EXPECT_EQ(h.model.lblDialog.caption, " "); // once
+}

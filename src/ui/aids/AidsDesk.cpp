@@ -226,8 +226,8 @@ void AidsDesk::buildHistory() {
     aids_.loadHistory(aids::HistoryFileName);
     aids_.settings().history.clear();
     save();
-    say("Call history: " + std::to_string(build.calls) + " calls from " +
-        std::to_string(build.folders) + (build.folders == 1 ? " contest" : " contests") +
+    say("Call history: " + std::to_string(build.calls) + (build.calls == 1 ? " call" : " calls") +
+        " from " + std::to_string(build.folders) + (build.folders == 1 ? " contest" : " contests") +
         " written to " + aids::HistoryFileName + notRead + ".");
 }
 

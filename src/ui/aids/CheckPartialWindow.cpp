@@ -1,5 +1,6 @@
 #include "ui/aids/CheckPartialWindow.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QTimer>
@@ -9,6 +10,14 @@ namespace vantor::ui {
 
 namespace {
 const QColor WorkedColour(0, 0, 255); // as the sections grid draws a worked section
+
+QFont sized(QFont font, double factor) {
+    if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(8, int(font.pixelSize() * factor)));
+    else
+        font.setPointSizeF(std::max(6.0, font.pointSizeF() * factor));
+    return font;
+}
 } // namespace
 
 CheckPartialWindow::CheckPartialWindow(QWidget* owner) : QWidget(owner, Qt::Tool) {
@@ -26,9 +35,6 @@ CheckPartialWindow::CheckPartialWindow(QWidget* owner) : QWidget(owner, Qt::Tool
     list_->setFlow(QListView::TopToBottom);
     list_->setWrapping(true);
     list_->setResizeMode(QListView::Adjust);
-    QFont mono("DejaVu Sans Mono");
-    mono.setStyleHint(QFont::Monospace);
-    list_->setFont(mono);
     status_ = new QLabel(this);
     status_->setObjectName("lblCheckPartialStatus");
     status_->setWordWrap(true);
@@ -71,6 +77,17 @@ void CheckPartialWindow::showCalls(const aids::CheckPartialShown& shown) {
         status += QString::fromLatin1(shown.typed.c_str()) + "\n";
     }
     status_->setText(status + QString::fromLatin1(shown.source.c_str()));
+}
+
+// The calls in a fixed face at the window's scale, which follows the screen; the
+// status smaller, below them.
+void CheckPartialWindow::showEvent(QShowEvent* event) {
+    QFont mono = QApplication::font();
+    mono.setFamily("DejaVu Sans Mono");
+    mono.setStyleHint(QFont::Monospace);
+    list_->setFont(mono);
+    status_->setFont(sized(QApplication::font(), 0.75));
+    QWidget::showEvent(event);
 }
 
 void CheckPartialWindow::moveEvent(QMoveEvent* event) {

@@ -17,6 +17,8 @@
 #include <QTableView>
 #include <QTest>
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -145,4 +147,77 @@ TEST_F(AidsWindow, TheListWindowFirstStandsWhereItHidesNoControl) {
         EXPECT_GE(place.left(), columnsEnd);
         EXPECT_GE(place.top(), recent->viewport()->mapToGlobal(QPoint(0, 0)).y());
     }
+}
+
+TEST_F(AidsWindow, HistoryFillIsDrawnApartAndSelectedUntilTypedOver) {
+    writeFile("callhist.txt", "!!Order!!,Call,Sect,State,CK\nK5TR,STX,TX,68\nK1ZZ,CT,CT,85\n");
+    open();
+    auto* ck = find<QLineEdit>("txtCK");
+    auto* sec = find<QLineEdit>("txtSec");
+    const QColor plain = ck->palette().color(QPalette::Text);
+    const QColor history(128, 0, 128);
+    struct Step {
+        const char* keys;
+        const char* ck;
+        const char* sec;
+        bool ckDrawn, secDrawn;
+    };
+    const std::vector<Step> steps = {
+        {"1ak5tr", "", "", false, false},       {" ", "68", "STX", true, true},
+        {"7", "7", "STX", false, true},         {"2\n", "", "", false, false},
+        {"2ak1zz 85", "85", "CT", false, true}, // the same check typed is the operator's
+    };
+    for (const Step& s : steps) {
+        typeKeys(s.keys);
+        EXPECT_EQ(ck->text().toStdString(), s.ck) << s.keys;
+        EXPECT_EQ(sec->text().toStdString(), s.sec) << s.keys;
+        EXPECT_EQ(ck->palette().color(QPalette::Text), s.ckDrawn ? history : plain) << s.keys;
+        EXPECT_EQ(sec->palette().color(QPalette::Text), s.secDrawn ? history : plain) << s.keys;
+        if (s.ckDrawn)
+            EXPECT_EQ(ck->selectedText(), ck->text()) << s.keys;
+        if (s.secDrawn)
+            EXPECT_EQ(sec->selectedText(), sec->text()) << s.keys;
+    }
+    EXPECT_EQ(readFile("log.txt").rfind("\"1\",\"1\",\"A\",\"K5TR\",\"72\",\"STX\",", 0), 0u);
+}
+
+TEST_F(AidsWindow, CallHistoryOpenedOrBuiltFromTheFileMenu) {
+    open();
+    QLabel* dialog = find<QLabel>("lblDialog");
+    const std::string other = (dir.path() / "other.csv").string();
+    writeFile(other, "!!Order!!,Call,Sect,State,CK\nK5TR,STX,TX,68\n\xff\xfe,,\n");
+    desk().chooseHistoryFile = [&other] { return other; };
+    find<QAction>("mnuOpenHistory")->trigger();
+    EXPECT_EQ(dialog->text().toStdString(),
+              "Call history: 1 call from " + other + ", 1 line skipped.");
+    EXPECT_EQ(readFile("nsaids.txt"), "checkpartial=off\nsectioncue=off\nhistory=" + other + "\n");
+
+    const auto contest = [](const std::string& folder, const std::string& records) {
+        std::filesystem::create_directories(folder);
+        writeFile(folder + "/log.txt", records);
+    };
+    contest("old/ss2024", "\"1\",\"1\",\"A\",\"K1ZZ\",\"85\",\"CT\",\"11/9/2024\",\"21:00:00\","
+                          "\"40\"\r\n");
+    contest("old/ss2025", "\"1\",\"1\",\"A\",\"K1ZZ\",\"86\",\"CT\",\"11/8/2025\",\"21:00:00\","
+                          "\"40\"\r\n\"2\",\"2\",\"B\",\"W9XX\",\"70\",\"IL\",\"11/8/2025\","
+                          "\"21:01:00\",\"20\"\r\n");
+    std::vector<std::string> asked;
+    desk().chooseContestsFolder = [] { return std::string("old"); };
+    desk().confirm = [&asked](const std::string& q) {
+        asked.push_back(q);
+        return false;
+    };
+    find<QAction>("mnuBuildHistory")->trigger();
+    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(dialog->text(), "Call history: 2 calls from 2 contests written to callhist.txt.");
+    EXPECT_EQ(readFile("nsaids.txt"), "checkpartial=off\nsectioncue=off\n");
+    ASSERT_NE(desk().aids().history().find("K1ZZ"), nullptr);
+    EXPECT_EQ(desk().aids().history().find("K1ZZ")->ck, "86"); // the newest contact
+    EXPECT_EQ(desk().aids().history().find("K5TR"), nullptr);
+
+    const std::string built = readFile("callhist.txt");
+    find<QAction>("mnuBuildHistory")->trigger();
+    EXPECT_EQ(asked, std::vector<std::string>{"Replace callhist.txt with the call history of "
+                                              "the 2 contests in old?"});
+    EXPECT_EQ(readFile("callhist.txt"), built);
 }
