@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 
@@ -220,4 +221,46 @@ TEST_F(AidsWindow, CallHistoryOpenedOrBuiltFromTheFileMenu) {
     EXPECT_EQ(asked, std::vector<std::string>{"Replace callhist.txt with the call history of "
                                               "the 2 contests in old?"});
     EXPECT_EQ(readFile("callhist.txt"), built);
+}
+
+TEST_F(AidsWindow, NewSectionCueNamesAnUnworkedSectionBeforeEnter) {
+    writeFile("callhist.txt", "!!Order!!,Call,Sect,State,CK\nK5TR,STX,TX,68\n");
+    open();
+    QTest::mouseClick(find<QPushButton>("cmdLogOn"), Qt::LeftButton); // the message line free
+    find<QAction>("mnuSectionCue")->trigger();
+    EXPECT_TRUE(find<QAction>("mnuSectionCue")->isChecked());
+    EXPECT_EQ(readFile("nsaids.txt"), "checkpartial=off\nsectioncue=on\n");
+    struct Step {
+        const char* keys;
+        const char* shown;
+    };
+    const std::vector<Step> steps = {
+        {"1ak1zz 85c", " "},
+        {"t", "New section: CT"},
+        {"\b", " "},
+        {"t\n", " "},
+        {"2ak1yy 70ct", " "},              // worked already
+        {"\n3ak5tr ", "New section: STX"}, // brought by the history
+    };
+    for (const Step& s : steps) {
+        typeKeys(s.keys);
+        EXPECT_EQ(find<QLabel>("lblDialog")->text().toStdString(), s.shown) << s.keys;
+    }
+    find<QAction>("mnuSectionCue")->trigger();
+    EXPECT_EQ(find<QLabel>("lblDialog")->text(), " ");
+}
+
+TEST_F(AidsWindow, WithoutTheFolderListTheSystemOneIsRead) {
+    if (!std::filesystem::exists(aids::SystemScpPath))
+        GTEST_SKIP() << "no " << aids::SystemScpPath;
+    open();
+    find<QAction>("mnuCheckPartial")->trigger();
+    EXPECT_TRUE(listWindow()->status()->text().endsWith(
+        " calls from " + QString::fromStdString(aids::SystemScpPath)))
+        << listWindow()->status()->text().toStdString();
+    typeKeys("1ak5t");
+    QListWidget* list = listWindow()->list();
+    ASSERT_GT(list->count(), 0);
+    for (int i = 0; i < list->count(); ++i)
+        EXPECT_TRUE(list->item(i)->text().contains("K5T")) << list->item(i)->text().toStdString();
 }
