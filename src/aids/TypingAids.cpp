@@ -21,6 +21,10 @@ std::string skippedNote(std::size_t skipped, bool cut) {
     return note;
 }
 
+std::string calls(std::size_t n) {
+    return std::to_string(n) + (n == 1 ? " call" : " calls");
+}
+
 std::string readProblem(AidRead r) {
     return r == AidRead::Missing ? "it is not there" : "it cannot be read";
 }
@@ -55,7 +59,7 @@ std::string TypingAids::loadHistory(const std::string& path) {
     if (!load.problem.empty())
         return "Call history " + path + " not read: " + load.problem + ".";
     history_ = std::move(fresh);
-    return "Call history: " + std::to_string(load.rows) + " calls from " + path +
+    return "Call history: " + calls(load.rows) + " from " + path +
            skippedNote(load.skipped, load.cut) + ".";
 }
 
@@ -77,8 +81,7 @@ std::string TypingAids::loadScp() {
         return shown_.source;
     }
     const ScpLoad load = scp_.load(bytes);
-    shown_.source =
-        std::to_string(load.calls) + " calls from " + path + skippedNote(load.skipped, load.cut);
+    shown_.source = calls(load.calls) + " from " + path + skippedNote(load.skipped, load.cut);
     lastCall_.clear();
     refreshList();
     return load.skipped > 0 || load.cut ? ScpFileName + ": " + shown_.source + "." : std::string();
@@ -104,8 +107,10 @@ IoResult TypingAids::saveSettings() const {
 }
 
 bool TypingAids::tell(const std::string& message) {
-    if (!blank(m_.lblDialog.caption) && m_.lblDialog.caption != cue_)
+    if (!blank(m_.lblDialog.caption) && m_.lblDialog.caption != cue_) {
+        waiting_ = message;
         return false;
+    }
     m_.lblDialog.caption = message;
     cue_.clear();
     return true;
@@ -152,21 +157,26 @@ void TypingAids::callLeft() {
         fill(m_.txtSec, entry->sect, filledSec_);
 }
 
-bool TypingAids::syncFill(TextBoxModel& box, const std::string& filled) {
-    if (!box.fromHistory || box.text == filled)
-        return false;
-    box.fromHistory = false;
-    return true;
+void TypingAids::syncFill(TextBoxModel& box, const std::string& filled) {
+    if (box.fromHistory && box.text != filled)
+        box.fromHistory = false;
 }
 
 void TypingAids::eventDone() {
-    bool changed = syncFill(m_.txtCK, filledCk_);
-    changed = syncFill(m_.txtSec, filledSec_) || changed;
+    syncFill(m_.txtCK, filledCk_);
+    syncFill(m_.txtSec, filledSec_);
+    const int drawn = (m_.txtCK.fromHistory ? 1 : 0) | (m_.txtSec.fromHistory ? 2 : 0);
+    const bool changed = drawn != drawn_;
+    drawn_ = drawn;
     const int version = shown_.version;
     if (syncWorked() && !shown_.calls.empty())
         lastCall_.clear(); // the marks change
     if (m_.txtCall.text != lastCall_)
         refreshList();
+    if (!waiting_.empty() && blank(m_.lblDialog.caption)) {
+        m_.lblDialog.caption = waiting_;
+        waiting_.clear();
+    }
     refreshCue();
     if ((changed || version != shown_.version) && onChanged)
         onChanged();

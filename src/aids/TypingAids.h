@@ -53,8 +53,10 @@ public:
     bool scpLoaded() const { return scp_.size() > 0; }
     const CallHistory& history() const { return history_; }
     // Puts a message in lblDialog when it holds nothing else; returns whether it did.
+    // A message that finds lblDialog busy is shown once it has been cleared.
     bool tell(const std::string& message);
-    // Told after every change of the list or of a field's history drawing.
+    // Told after every change of the list or of a field's history drawing (a fill
+    // included).
     std::function<void()> onChanged;
 
     void keyComing(Field field, int code) override;
@@ -73,14 +75,16 @@ private:
     std::unordered_set<std::string> worked_;
     int workedVersion_ = -1;
     std::string lastCall_;
-    std::string cue_; // the cue lblDialog shows, if any
+    std::string cue_;     // the cue lblDialog shows, if any
+    std::string waiting_; // a message told while lblDialog was busy
     std::string filledCk_, filledSec_;
+    int drawn_ = 0; // which fields were last reported drawn from the history
     std::vector<std::string_view> found_;
 
     bool syncWorked();
     void refreshList();
     void refreshCue();
-    bool syncFill(TextBoxModel& box, const std::string& filled);
+    void syncFill(TextBoxModel& box, const std::string& filled);
 };
 
 } // namespace vantor::aids

@@ -72,12 +72,16 @@ TEST_F(Aids, HistoryFillsWhenTheCallIsLeftAndTypingReplacesIt) {
 }
 
 TEST_F(Aids, FillIsSelectedSoTheNextKeyReplacesIt) {
+    int told = 0; // the window redraws the fields on each change of their drawing
+    aids.onChanged = [&told] { ++told; };
     h.type("1ak5tr ");
+    EXPECT_EQ(told, 1);
     EXPECT_EQ(h.model.focus, Field::txtCK);
     EXPECT_EQ(h.model.txtCK.selStart, 0);
     EXPECT_EQ(h.model.txtCK.selLength, 2);
     EXPECT_TRUE(h.model.txtSec.fromHistory);
     h.type("9");
+    EXPECT_EQ(told, 2);
     EXPECT_EQ(h.model.txtCK.text, "9");
     EXPECT_FALSE(h.model.txtCK.fromHistory);
     EXPECT_TRUE(h.model.txtSec.fromHistory);
@@ -135,4 +139,18 @@ TEST(AidsOff, NoScpAnywhereIsToldOnce) {
     aids.setCheckPartial(false);
     aids.setCheckPartial(true);
     EXPECT_EQ(model.lblDialog.caption, " ");
+}
+
+TEST_F(Aids, AMessageToldWhileTheMessageLineIsBusyWaitsForItToClear) {
+    h.model.lblDialog.caption = "Click Log \"Time On\"!";
+    EXPECT_FALSE(aids.tell("Call history: 5 calls from callhist.txt, 2 lines skipped."));
+    aids.eventDone();
+    EXPECT_EQ(h.model.lblDialog.caption, "Click Log \"Time On\"!");
+    h.model.lblDialog.caption = " ";
+    aids.eventDone();
+    EXPECT_EQ(h.model.lblDialog.caption,
+              "Call history: 5 calls from callhist.txt, 2 lines skipped.");
+    h.model.lblDialog.caption = " ";
+    aids.eventDone();
+    EXPECT_EQ(h.model.lblDialog.caption, " "); // once
 }

@@ -1,6 +1,7 @@
 #include "ui/main/Form1.h"
 
 #include "core/SectionTable.h"
+#include "ui/aids/AidsDesk.h"
 #include "ui/dialogs/InstantPress.h"
 #include "ui/dialogs/KeyBox.h"
 #include "ui/dialogs/Pictures.h"
@@ -52,6 +53,7 @@ Form1::Form1(ContestState& state, const Clock& clock, ShortDateForm dateForm, Pl
     share_ = new ShareDesk(state_, logic_, this);
     buildMenus();
     radio_ = std::make_unique<radio::RadioDesk>(*this, logic_, state, clock, [this] { render(); });
+    aids_ = new AidsDesk(*this, state, model_, logic_, [this] { render(); });
 
     timer2_ = new QTimer(this);
     timer2_->setObjectName("Timer2");
@@ -381,6 +383,7 @@ void Form1::showEvent(QShowEvent* event) {
             onFirstShown();
         forward([this] { logic_.windowShown(); });
         radio_->begin();
+        aids_->start();
     });
 }
 

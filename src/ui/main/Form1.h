@@ -26,6 +26,7 @@ class RadioDesk;
 
 namespace vantor::ui {
 
+class AidsDesk;
 class KeyBox;
 class FormSurface;
 class QtPlatform;
@@ -107,6 +108,7 @@ private:
     Factors factors_;
     bool rendering_ = false;
     bool shownOnce_ = false;
+    AidsDesk* aids_ = nullptr;
 
     void buildControls();
     void buildMenus();
