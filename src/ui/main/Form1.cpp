@@ -1,6 +1,7 @@
 #include "ui/main/Form1.h"
 
 #include "core/SectionTable.h"
+#include "station/radio/BandPlan.h"
 #include "ui/aids/AidsDesk.h"
 #include "ui/dialogs/InstantPress.h"
 #include "ui/dialogs/KeyBox.h"
@@ -53,6 +54,17 @@ Form1::Form1(ContestState& state, const Clock& clock, ShortDateForm dateForm, Pl
     share_ = new ShareDesk(state_, logic_, this);
     buildMenus();
     radio_ = std::make_unique<radio::RadioDesk>(*this, logic_, state, clock, [this] { render(); });
+    // The broadcast tells the other programs where the radio is.
+    radio_->onFrequency = [this](std::int64_t hz) {
+        if (hz <= 0) {
+            share_->radioGone();
+            return;
+        }
+        const int band = radio::bandIndexOf(hz);
+        share_->radioInfo(hz,
+                          band < 0 ? "" : radio::ContestBands[static_cast<std::size_t>(band)].code,
+                          state_.StationInfo.ContestMode == ModePhone ? "SSB" : "CW");
+    };
     aids_ = new AidsDesk(*this, state, model_, logic_, [this] { render(); });
 
     timer2_ = new QTimer(this);

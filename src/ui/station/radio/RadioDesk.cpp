@@ -141,6 +141,11 @@ QString RadioDesk::frequencyShown() const {
 void RadioDesk::refresh() {
     if (!status_)
         return;
+    if (const std::int64_t hz = controller_.frequencyHz(); hz != toldHz_) {
+        toldHz_ = hz;
+        if (onFrequency)
+            onFrequency(hz);
+    }
     const QString status = QString::fromStdString(controller_.statusText() + fileNote_);
     const QString frequency = QString::fromStdString(controller_.frequencyText());
     if (frequency_->text() != frequency) {

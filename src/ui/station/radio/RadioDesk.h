@@ -47,11 +47,14 @@ public:
     // What the state label and the frequency label show now.
     QString statusShown() const;
     QString frequencyShown() const;
+    // Told each new frequency while the radio is connected, and 0 once it is not.
+    std::function<void(std::int64_t hz)> onFrequency;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    std::int64_t toldHz_ = 0;
     QMainWindow& window_;
     Form1Logic& logic_;
     ContestState& state_;
