@@ -72,6 +72,7 @@ private:
     std::vector<DesignedControl> design_;
     std::vector<LabelBinding> labels_;
     std::array<KeyBox*, 5> boxes_{};
+    std::array<KeyBox*, 5> tabOrder_{}; // the entry order the tab chain was set for
     QPushButton* cmdClear_ = nullptr;
     QPushButton* cmdDup_ = nullptr;
     QPushButton* cmdLogOn_ = nullptr;
