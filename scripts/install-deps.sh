@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool x11-utils imagemagick poppler-utils
+    xvfb xauth xdotool x11-utils libxtst-dev imagemagick poppler-utils
     clang-format fonts-dejavu-core fonts-dejavu-extra
     clang libclang-rt-14-dev
     dpkg-dev lintian desktop-file-utils appstream

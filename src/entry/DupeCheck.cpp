@@ -6,6 +6,7 @@
 #include "entry/Form1Logic.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vantor {
 
@@ -24,9 +25,13 @@ void Form1Logic::dupcheck() {
     const std::string& call = m_.txtCall.text;
     if (call.empty())
         return;
+    const std::size_t size = call.size();
+    const char first = call.front();
     for (int i = 1; i <= s_.RecCount; ++i) {
-        const Contact& c = s_.ContactLog[i];
-        if (c.Call != call)
+        const Contact& c = std::as_const(s_.ContactLog)[i];
+        // Most calls differ in length or first letter: those are passed over without a
+        // full comparison, which matters at every Enter on a full log.
+        if (c.Call.size() != size || c.Call.front() != first || c.Call != call)
             continue;
         m_.lblDialog.caption = "Duplicate " + c.Call + " " + c.Sec + " " + c.Date + " " + c.Time +
                                " ON " + c.Bnd + "  Rec# " + " " + std::to_string(i);

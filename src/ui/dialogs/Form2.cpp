@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QValidator>
 
+#include <algorithm>
+
 namespace vantor::ui {
 
 namespace {
@@ -36,7 +38,7 @@ constexpr std::array<FrameSpec, FrameCount> Frames{{
     {"Frame3", "Operator", {4320, 960, 4455, 615}},
     {"Frame5", "Category (Referenced in Cabrillo format only):", {120, 1800, 9375, 615}},
     {"Frame6", "Power Category: (Cabrillo format only):", {120, 3000, 3855, 615}},
-    {"Frame4", "Club Participation?", {4200, 3840, 1500, 530}},
+    {"Frame4", "Club Participation?", {4200, 3840, 1500, 615}},
 }};
 
 struct OptionSpec {
@@ -252,10 +254,26 @@ void Form2::Form_Load() {
         static_cast<QLineEdit*>(control(t.control))->clear();
     render();
     fitCaptions(design_); // the own call is now in Frame1's caption
+    placeOptions();
 }
 
 void Form2::layOutFor(QSize screenPixels) {
     layOutWindow(this, DesignRect, design_, ScaledKinds, screenPixels);
+    placeOptions();
+}
+
+// The frames' lines run below their captions, which grow with the screen faster than
+// the design's rows: each option is centred in the room inside its frame's lines, and
+// made no taller than that room.
+void Form2::placeOptions() {
+    for (QGroupBox* frame : findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
+        const QRect room = frame->contentsRect();
+        for (auto* option : frame->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+            const int height = std::min(option->height(), room.height());
+            option->setGeometry(option->x(), room.top() + (room.height() - height) / 2,
+                                option->width(), height);
+        }
+    }
 }
 
 void Form2::run() {

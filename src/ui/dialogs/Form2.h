@@ -41,6 +41,7 @@ private:
     void render();
     void forward(void (Form2Logic::*handler)());
     void onFocusChanged(QWidget* old, QWidget* now);
+    void placeOptions();
 
     Form2Logic logic_;
     Design design_;

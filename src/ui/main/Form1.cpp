@@ -301,19 +301,26 @@ void Form1::syncCaret(Field f) {
     boxOf(f)->readInto(model_.box(f));
 }
 
+// Only what changed since the label was last shown is handed to it: every render walks
+// all the labels, the section cells included.
 void Form1::renderLabel(LabelBinding& b) {
     const LabelModel& m = *b.model;
-    if (b.first || m.caption != b.shown.caption)
+    if (b.first || m.caption != b.shown.caption) {
         b.widget->setText(QString::fromLatin1(m.caption));
+        b.shown.caption = m.caption;
+    }
     if (b.coloursFromModel && (b.first || m.fore != b.shown.fore || m.back != b.shown.back))
         paint(b.widget, m.fore, m.back, true);
+    b.shown.fore = m.fore;
+    b.shown.back = m.back;
     if (b.fontFromModel && m.fontSize != b.shown.fontSize)
         setFontPixels(b.widget, m.fontSize, factors_.fx);
+    b.shown.fontSize = m.fontSize;
     if (b.first || m.toolTip != b.shown.toolTip) {
         if (!m.toolTip.empty())
             b.widget->setToolTip(QString::fromLatin1(m.toolTip));
+        b.shown.toolTip = m.toolTip;
     }
-    b.shown = m;
     b.first = false;
 }
 
@@ -321,11 +328,15 @@ void Form1::renderBoxes() {
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         boxes_[i]->render(model_.box(static_cast<Field>(i + 1)));
     }
-    // Tab order follows the entry order, then the buttons.
+    // Tab order follows the entry order, then the buttons; it is set again only when
+    // the entry order changes.
     std::array<KeyBox*, 5> order = boxes_;
     std::sort(order.begin(), order.end(), [this](KeyBox* a, KeyBox* b) {
         return model_.box(fieldOf(a)).tabIndex < model_.box(fieldOf(b)).tabIndex;
     });
+    if (order == tabOrder_)
+        return;
+    tabOrder_ = order;
     QWidget* previous = order[0];
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(previous, order[i]);
@@ -344,11 +355,14 @@ void Form1::render() {
         renderLabel(b);
     renderBoxes();
 
-    cmdDup_->setText(QString::fromLatin1(model_.cmdDup.caption));
-    cmdLogOn_->setText(QString::fromLatin1(model_.cmdLogOn.caption));
-    cmdList_->setText(QString::fromLatin1(model_.cmdList.caption));
-    cmdEdit_->setText(QString::fromLatin1(model_.cmdEdit.caption));
-    cmdDelete_->setText(QString::fromLatin1(model_.cmdDelete.caption));
+    for (auto [button, caption] : {std::pair{cmdDup_, &model_.cmdDup.caption},
+                                   {cmdLogOn_, &model_.cmdLogOn.caption},
+                                   {cmdList_, &model_.cmdList.caption},
+                                   {cmdEdit_, &model_.cmdEdit.caption},
+                                   {cmdDelete_, &model_.cmdDelete.caption}}) {
+        if (button->text() != QLatin1String(caption->data(), qsizetype(caption->size())))
+            button->setText(QString::fromLatin1(*caption));
+    }
     cmdEdit_->setVisible(model_.cmdEdit.visible);
     cmdDelete_->setVisible(model_.cmdDelete.visible);
 

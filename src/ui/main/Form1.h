@@ -85,6 +85,7 @@ private:
     std::vector<QWidget*> grid_; // the grid's heading, group headings and cells
     std::vector<LabelBinding> labels_;
     std::array<KeyBox*, 5> boxes_{};
+    std::array<KeyBox*, 5> tabOrder_{}; // the entry order the tab chain was set for
     QPushButton* cmdClear_ = nullptr;
     QPushButton* cmdDup_ = nullptr;
     QPushButton* cmdLogOn_ = nullptr;

@@ -4,6 +4,21 @@
 
 namespace vantor::ui {
 
+const QStaticText& PlainCellDelegate::laidOut(const QString& text, const QFont& font) const {
+    if (font != laidOutFont_ || laidOut_.size() >= KeptTexts) {
+        laidOut_.clear();
+        laidOutFont_ = font;
+    }
+    auto it = laidOut_.find(text);
+    if (it == laidOut_.end()) {
+        QStaticText t(text);
+        t.setTextFormat(Qt::PlainText);
+        t.prepare(QTransform(), font);
+        it = laidOut_.insert(text, t);
+    }
+    return *it;
+}
+
 void PlainCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const {
     const bool selected = option.state & QStyle::State_Selected;
@@ -15,14 +30,14 @@ void PlainCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->setFont(option.font);
     painter->setPen(
         option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    // Cells are narrow columns of short texts: cut at the edge rather than elided,
-    // and drawn at a baseline, which needs no text layout.
+    // Cells are narrow columns of short texts: cut at the edge rather than elided, and
+    // placed by the line's top above a centred baseline.
     const QFontMetrics& metrics = option.fontMetrics;
-    const int baseline =
-        option.rect.top() + (option.rect.height() - metrics.height()) / 2 + metrics.ascent();
-    painter->setClipRect(option.rect);
-    painter->drawText(QPoint(option.rect.left() + 3, baseline),
-                      index.data(Qt::DisplayRole).toString());
+    const int top = option.rect.top() + (option.rect.height() - metrics.height()) / 2;
+    const QStaticText& text = laidOut(index.data(Qt::DisplayRole).toString(), option.font);
+    if (text.size().width() + 3 > option.rect.width() || metrics.height() > option.rect.height())
+        painter->setClipRect(option.rect);
+    painter->drawStaticText(QPoint(option.rect.left() + 3, top), text);
     painter->restore();
 }
 

@@ -1,7 +1,7 @@
 // What the operator sees at the four screen sizes: no control of the main window
 // covers another, with either section list, and every caption of the summary window
-// is shown whole. The process's screen is 3840 x 2160; the main window is sized to
-// each screen as it is when it fills a screen of that size.
+// is shown whole, its options inside their frames' lines. The process's screen is 3840 x 2160; the
+// main window is sized to each screen as it is when it fills a screen of that size.
 
 #include "support/FakePort.h"
 #include "support/LogicHarness.h"
@@ -52,6 +52,27 @@ void settle(ui::Form1& form) {
             return;
         last = now;
     }
+}
+
+// The room inside a frame's drawn lines: the frame is painted alone and its lines are
+// found where the bottom line's colour meets the middle column and the middle row.
+QRect insideLines(QGroupBox& frame) {
+    QImage image(frame.size(), QImage::Format_RGB32);
+    frame.render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    const int x = image.width() / 2;
+    const int bottom = image.height() - 1;
+    const QRgb line = image.pixel(x, bottom);
+    int top = bottom - 1;
+    while (top > 0 && image.pixel(x, top) != line)
+        --top;
+    const int y = (top + bottom) / 2;
+    int left = 0;
+    while (left < x && image.pixel(left, y) != line)
+        ++left;
+    int right = image.width() - 1;
+    while (right > x && image.pixel(right, y) != line)
+        --right;
+    return QRect(QPoint(left + 1, top + 1), QPoint(right - 1, bottom - 1));
 }
 
 } // namespace
@@ -155,6 +176,17 @@ TEST(Layout, EveryCaptionOfTheSummaryWindowIsShownWhole) {
             }
         }
         EXPECT_EQ(checked, 6 + 20 + 12 + 4); // frames, options, labels, buttons
+        int options = 0;
+        for (QGroupBox* frame : dialog.findChildren<QGroupBox*>()) {
+            const QRect room = insideLines(*frame);
+            for (QRadioButton* option : frame->findChildren<QRadioButton*>()) {
+                ++options;
+                EXPECT_TRUE(room.contains(option->geometry()))
+                    << option->objectName().toStdString() << " crosses the lines of "
+                    << frame->objectName().toStdString();
+            }
+        }
+        EXPECT_EQ(options, 20);
     }
 }
 

@@ -110,12 +110,17 @@ TEST_F(Form2Window, TabOrderAndLayout) {
     EXPECT_NEAR(dialog.width(), Form2::DesignRect.width * f.fx / UnitsPerPixel, 1);
     const std::pair<const char*, UnitRect> placed[] = {
         {"Frame5", {120, 1800, 9375, 615}},
-        {"Option17", {8160, 240, 1100, 255}}, // inside its frame
         {"Text11", {120, 5520, 9255, 285}},
         {"Command3", {8640, 6120, 735, 375}},
     };
     for (const auto& [name, rect] : placed)
         EXPECT_EQ(get(name)->geometry(), toPixelEdges(scaled(rect, f))) << name;
+    // An option keeps its designed column and sits in the room inside its frame.
+    const QRect option = get("Option17")->geometry();
+    const QRect designed = toPixelEdges(scaled({8160, 240, 1100, 255}, f));
+    EXPECT_EQ(option.left(), designed.left());
+    EXPECT_EQ(option.width(), designed.width());
+    EXPECT_TRUE(get("Frame5")->contentsRect().contains(option));
 }
 
 TEST_F(Form2Window, LeavingTheOperatorCallBoxByKeyboard) {
