@@ -8,6 +8,7 @@
 #include "ui/main/PlainCellDelegate.h"
 #include "ui/main/QtPlatform.h"
 #include "ui/main/RecentContactsModel.h"
+#include "ui/station/sending/SendingDesk.h"
 
 #include <QAction>
 #include <QApplication>
@@ -79,6 +80,7 @@ Form1::Form1(ContestState& state, const Clock& clock, ShortDateForm dateForm, Pl
     surface_->setObjectName("Form1Surface");
     setCentralWidget(surface_);
     buildControls();
+    sending_ = new SendingDesk(*this, state_, model_, logic_, clock, [this] { render(); });
     buildMenus();
 
     timer2_ = new QTimer(this);
@@ -377,6 +379,9 @@ void Form1::buildMenus() {
     item(band, "mnuStats", "Statistics", [this] { logic_.mnuStats_Click(); });
 
     bar->addMenu(sections);
+    QMenu* station = bar->addMenu("Stati&on");
+    station->setObjectName("mnuStation");
+    sending_->addMenuItems(*station);
 
     QAction* help = bar->addAction("&Help");
     help->setObjectName("mnuHelp");

@@ -25,6 +25,7 @@ namespace vantor::ui {
 class KeyBox;
 class FormSurface;
 class QtPlatform;
+class SendingDesk;
 class RecentContactsModel;
 
 class Form1 : public QMainWindow {
@@ -37,6 +38,7 @@ public:
 
     Form1Logic& logic() { return logic_; }
     const Form1Model& model() const { return model_; }
+    SendingDesk& sending() { return *sending_; }
 
     // Lays the window out and runs the logic's load; call before show().
     void Form_Load();
@@ -95,6 +97,7 @@ private:
     Factors factors_;
     bool rendering_ = false;
     bool shownOnce_ = false;
+    SendingDesk* sending_ = nullptr;
 
     void buildControls();
     void buildMenus();
