@@ -165,7 +165,8 @@ TEST_F(Form1Window, MenuBarCaptionsAndItems) {
     QStringList menus;
     for (QAction* a : form->menuBar()->actions())
         menus << a->text();
-    EXPECT_EQ(menus, QStringList({"&File", "&TabOrder", "&Setup", "&Band", "Sect&ions", "&Help"}));
+    EXPECT_EQ(menus, QStringList({"&File", "&TabOrder", "&Setup", "&Band", "Sect&ions", "Stati&on",
+                                  "&Help"}));
 
     const auto itemsOf = [this](const char* menu) {
         QStringList items;
