@@ -47,7 +47,7 @@ type_fast "w9xyz"; key F2               # the exchange from its key
 type_fast "5b72il"; key Return
 key Prior Prior                         # 34 wpm
 type_fast "n6tv"; key Return F7         # the exchange, then NR?
-type_fast "12q02ca"; key Return
+type_fast "12q02eb"; key Return
 key F1 Escape Next                      # CQ stopped at once, 32 wpm
 type_fast "kh6a"; key Return
 type_fast "7u99pac"; key Return
@@ -57,7 +57,7 @@ press alt+f Up Return # Exit
 wait_for_exit
 
 expect_log 40 '"1","100","A","K5TR","68","STX"' '"2","5","B","W9XYZ","72","IL"' \
-    '"3","12","Q","N6TV","02","CA"' '"4","7","U","KH6A","99","PAC"'
+    '"3","12","Q","N6TV","02","EB"' '"4","7","U","KH6A","99","PAC"'
 
 datagrams() { [ "$(wc -l <"$WORK/datagrams.txt")" -ge 16 ]; }
 wait_until "the datagrams" datagrams
