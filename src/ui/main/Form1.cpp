@@ -11,12 +11,14 @@
 #include "ui/main/QtPlatform.h"
 #include "ui/main/RecentContactsModel.h"
 #include "ui/station/radio/RadioDesk.h"
+#include "ui/station/sending/SendingDesk.h"
 #include "ui/station/share/ShareDesk.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
@@ -52,10 +54,16 @@ Form1::Form1(ContestState& state, const Clock& clock, ShortDateForm dateForm, Pl
     setCentralWidget(surface_);
     buildControls();
     share_ = new ShareDesk(state_, logic_, this);
+    sending_ = new SendingDesk(*this, state_, model_, logic_, clock, [this] { render(); });
     buildMenus();
     radio_ = std::make_unique<radio::RadioDesk>(*this, logic_, state, clock, [this] { render(); });
-    // The broadcast tells the other programs where the radio is.
-    radio_->onFrequency = [this](std::int64_t hz) {
+    // Sending keys through the radio while it is connected; the broadcast tells the
+    // other programs where the radio is.
+    radio_->onFrequency = [this, connected = false](std::int64_t hz) mutable {
+        if (connected != (hz > 0)) {
+            connected = hz > 0;
+            sending_->setRadio(radio_->keyer(), radio_->ptt());
+        }
         if (hz <= 0) {
             share_->radioGone();
             return;
@@ -179,7 +187,15 @@ void Form1::buildMenus() {
     QMenu* station = bar->addMenu("Stati&on");
     station->setObjectName("mnuStation");
     share_->addMenuItem(station);
-    bar->setCornerWidget(share_->label(), Qt::TopRightCorner);
+    // The menu bar's right corner tells what the station does: the text being sent and
+    // a broadcast destination that cannot be reached.
+    auto* corner = new QWidget(bar);
+    auto* cornerRow = new QHBoxLayout(corner);
+    cornerRow->setContentsMargins(0, 0, 0, 0);
+    cornerRow->addWidget(&sending_->statusLabel());
+    cornerRow->addWidget(share_->label());
+    bar->setCornerWidget(corner, Qt::TopRightCorner);
+    sending_->addMenuItems(*station);
 
     QAction* help = bar->addAction("&Help");
     help->setObjectName("mnuHelp");

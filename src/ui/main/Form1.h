@@ -30,6 +30,7 @@ class AidsDesk;
 class KeyBox;
 class FormSurface;
 class QtPlatform;
+class SendingDesk;
 class RecentContactsModel;
 class ShareDesk;
 
@@ -44,6 +45,7 @@ public:
     Form1Logic& logic() { return logic_; }
     ShareDesk& share() { return *share_; }
     const Form1Model& model() const { return model_; }
+    SendingDesk& sending() { return *sending_; }
 
     // Lays the window out and runs the logic's load; call before show().
     void Form_Load();
@@ -110,6 +112,7 @@ private:
     bool rendering_ = false;
     bool shownOnce_ = false;
     AidsDesk* aids_ = nullptr;
+    SendingDesk* sending_ = nullptr;
 
     void buildControls();
     void buildMenus();
