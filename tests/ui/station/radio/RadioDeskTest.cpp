@@ -4,6 +4,7 @@
 
 #include "ui/station/radio/RadioDesk.h"
 #include "station/radio/RadioSettings.h"
+#include "station/share/ShareSettings.h"
 #include "support/FakePort.h"
 #include "support/LogicHarness.h"
 #include "ui/main/Form1.h"
@@ -14,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QNetworkDatagram>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -21,6 +23,7 @@
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
+#include <QUdpSocket>
 
 #include <gtest/gtest.h>
 
@@ -172,6 +175,94 @@ TEST(RadioDesk, EveryFailureIsOneLineAndLoggingGoesOn) {
         const std::string log = readFile("log.txt");
         EXPECT_NE(log.find(std::string("\"") + c.band + "\"\r\n"), std::string::npos) << log;
         EXPECT_EQ(loadRadioSettings().lastHz[3], c.band == std::string("20") ? 14025000 : 0);
+    }
+}
+
+// The contact broadcast tells where the radio is: a RadioInfo packet once it is read,
+// its frequency in a contact logged on its band, and none once the radio is gone.
+TEST(RadioDesk, TheBroadcastCarriesTheRadiosFrequency) {
+    FakeRig rig("14025000\n", 0);
+    QUdpSocket listener;
+    ASSERT_TRUE(listener.bind(QHostAddress::LocalHost, 0));
+    Station station;
+    writeFile(RadioFileName, "radio=shared\nport=" + std::to_string(rig.port()) + "\n");
+    writeFile(share::ShareFileName,
+              "broadcast=on\ndestination=127.0.0.1:" + std::to_string(listener.localPort()) + "\n");
+    station.open();
+
+    // The first datagram from now on with this root element; "" when none comes.
+    const auto received = [&](const std::string& root) {
+        std::string found;
+        (void)QTest::qWaitFor(
+            [&] {
+                while (found.empty() && listener.hasPendingDatagrams()) {
+                    const std::string d = listener.receiveDatagram().data().toStdString();
+                    if (d.find("\n<" + root + ">\n") != std::string::npos)
+                        found = d;
+                }
+                return !found.empty();
+            },
+            10000);
+        return found;
+    };
+    const auto field = [](const std::string& packet, const std::string& name) {
+        const auto at = packet.find("<" + name + ">");
+        if (at == std::string::npos)
+            return std::string("(none)");
+        const auto from = at + name.size() + 2;
+        return packet.substr(from, packet.find("</" + name + ">", from) - from);
+    };
+    const struct {
+        const char* step;
+        const char* root;
+        std::vector<std::pair<const char*, const char*>> fields;
+    } steps[] = {
+        {"read",
+         "RadioInfo",
+         {{"Freq", "1402500"},
+          {"TXFreq", "1402500"},
+          {"Mode", "CW"},
+          {"OpCall", "W1AW"},
+          {"IsConnected", "True"}}},
+        {"logged",
+         "contactinfo",
+         {{"call", "K1AA"},
+          {"band", "14"},
+          {"rxfreq", "1402500"},
+          {"txfreq", "1402500"},
+          {"RadioInterfaced", "1"}}},
+        {"gone",
+         "contactinfo",
+         {{"call", "K1BB"},
+          {"band", "14"},
+          {"rxfreq", "0"},
+          {"txfreq", "0"},
+          {"RadioInterfaced", "0"}}},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.step);
+        const std::string step = s.step;
+        if (step == "logged") {
+            ASSERT_EQ(station.label("Label30"), "20");
+            station.logContact("1ak1aa85ct", 1);
+        } else if (step == "gone") {
+            rig.server.close();
+            for (QTcpSocket* client : rig.server.findChildren<QTcpSocket*>())
+                client->abort();
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] {
+                    station.clock.advanceMs(50);
+                    return station.label("lblRadio").starts_with("Radio lost");
+                },
+                10000))
+                << station.label("lblRadio");
+            EXPECT_EQ(station.label("Label30"), "20");
+            station.logContact("2bk1bb72me", 2);
+        }
+        const std::string packet = received(s.root);
+        ASSERT_FALSE(packet.empty()) << "no " << s.root;
+        for (const auto& [name, value] : s.fields)
+            EXPECT_EQ(field(packet, name), value) << name << "\n" << packet;
     }
 }
 
