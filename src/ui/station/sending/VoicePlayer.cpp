@@ -7,7 +7,13 @@
 
 namespace vantor::ui {
 
-VoicePlayer::VoicePlayer(QObject* parent) : QObject(parent) {}
+VoicePlayer::VoicePlayer(QObject* parent) : QObject(parent) {
+    // Qt 6.4 takes GStreamer first, and its player crashes when GStreamer's base
+    // plugins are not installed; FFmpeg plays WAV files by itself. The operator may
+    // still choose with QT_MEDIA_BACKEND.
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+}
 
 bool VoicePlayer::play(const std::string& path) {
     const QFileInfo file(QString::fromLocal8Bit(path.c_str()));

@@ -1,0 +1,77 @@
+// Voice files on phone in the real main window: F1 plays a WAV file made here through
+// Qt's audio output, Esc stops it at once; a file that is not there gives one message.
+
+#include "support/FakePort.h"
+#include "support/LogicHarness.h"
+#include "ui/main/Form1.h"
+#include "ui/station/sending/SendingDesk.h"
+#include "ui/station/sending/VoicePlayer.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <memory>
+
+using namespace vantor;
+using namespace vantor::test;
+using vantor::ui::Form1;
+
+namespace {
+
+// Mono 16-bit PCM at 8 kHz: a tone of the given length.
+void writeWav(const std::string& name, int ms) {
+    const std::uint32_t rate = 8000, samples = rate * std::uint32_t(ms) / 1000;
+    std::ofstream out(name, std::ios::binary);
+    const auto u32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+    const auto u16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+    out << "RIFF";
+    u32(36 + samples * 2);
+    out << "WAVEfmt ";
+    u32(16), u16(1), u16(1), u32(rate), u32(rate * 2), u16(2), u16(16);
+    out << "data";
+    u32(samples * 2);
+    for (std::uint32_t i = 0; i < samples; ++i)
+        u16(std::uint16_t(std::int16_t(8000 * std::sin(i * 0.3))));
+}
+
+TEST(VoiceFiles, F1PlaysTheFileAndEscStopsIt) {
+    TempDir dir;
+    writeWav("cq.wav", 30000);
+    writeFile("nskeyer.txt", "voice=1\r\n");
+    writeFile("nsmsgs.txt", "F1.wav=cq.wav\r\nF2.wav=gone.wav\r\n");
+    ContestState state;
+    FakeClock clock{localMs(2026, 11, 7, 21, 0, 5)};
+    FakePort port{clock};
+    port.useStationReply = true;
+    port.stationReply = {"W1AW", "A", "85", "CT", 5, 1, 0}; // phone
+    port.answers = {Answer::No, Answer::Yes};
+    auto form = std::make_unique<Form1>(state, clock, ShortDateForm{}, &port);
+    form->Form_Load();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return port.stationDialogs == 1; }, 5000));
+    ui::SendingDesk& desk = form->sending();
+    const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+
+    key(Qt::Key_F2);
+    EXPECT_EQ(desk.statusLabel().text(), "Cannot play the voice file gone.wav");
+    EXPECT_FALSE(desk.voice().playing());
+
+    key(Qt::Key_F1);
+    EXPECT_EQ(desk.statusLabel().text(), "Playing: cq.wav");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return desk.voice().playing(); }, 10000));
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(desk.voice().playing());
+    EXPECT_EQ(desk.statusLabel().text(), "");
+    QTest::qWait(0);
+    EXPECT_EQ(desk.statusLabel().text(), "");
+    EXPECT_EQ(state.RecCount, 0);
+}
+
+} // namespace
