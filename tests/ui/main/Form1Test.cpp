@@ -174,9 +174,9 @@ TEST_F(Form1Window, MenuBarCaptionsAndItems) {
             items << (a->isSeparator() ? QString("-") : a->text());
         return items;
     };
-    EXPECT_EQ(itemsOf("mnuFile"), QStringList({"New", "Open", "Print", "Write &ADIF File (<call>.adi)",
-                                               "Open &Call History...", "&Build Call History...",
-                                               "Exit"}));
+    EXPECT_EQ(itemsOf("mnuFile"),
+              QStringList({"New", "Open", "Print", "Write &ADIF File (<call>.adi)",
+                           "Open &Call History...", "&Build Call History...", "Exit"}));
     EXPECT_EQ(
         itemsOf("mnuprintrec"),
         QStringList({"Print Log", "Print Dupe Sheet", "Print Summary Sheet", "-",
