@@ -50,6 +50,13 @@ void ShareDesk::apply(const share::ShareSettings& settings) {
     sender_.setDestinations(settings.on ? settings.destinations
                                         : std::vector<share::Destination>{});
     broadcast_.setOn(settings.on);
+    // A broadcast switched on while the radio is connected tells where it is at once.
+    if (settings.on && radioHz_ > 0) {
+        broadcast_.radio(radioHz_, radioBand_, radioMode_);
+        radioTimer_->start();
+    } else {
+        radioTimer_->stop();
+    }
 }
 
 void ShareDesk::openDialog() {
@@ -79,6 +86,7 @@ void ShareDesk::radioInfo(std::int64_t hz, const std::string& band, const std::s
 }
 
 void ShareDesk::radioGone() {
+    radioHz_ = 0;
     radioTimer_->stop();
     broadcast_.radioGone();
 }

@@ -43,6 +43,8 @@ public:
     void radioGone();
 
     const share::ShareSettings& settings() const { return settings_; }
+    // Uses these settings from now on, as the dialog's choice does (not saved).
+    void apply(const share::ShareSettings& settings);
 
 private:
     QWidget* window_;
@@ -55,7 +57,6 @@ private:
     std::string radioBand_;
     std::string radioMode_;
 
-    void apply(const share::ShareSettings& settings);
     void tell(const std::string& text);
     void openDialog();
 };

@@ -9,6 +9,7 @@
 #include "support/LogicHarness.h"
 #include "ui/main/Form1.h"
 #include "ui/station/radio/RadioDialog.h"
+#include "ui/station/share/ShareDesk.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -190,8 +191,8 @@ TEST(RadioDesk, TheBroadcastCarriesTheRadiosFrequency) {
               "broadcast=on\ndestination=127.0.0.1:" + std::to_string(listener.localPort()) + "\n");
     station.open();
 
-    // The first datagram from now on with this root element; "" when none comes.
-    const auto received = [&](const std::string& root) {
+    // The first datagram from now on with this root element; "" when none comes in waitMs.
+    const auto received = [&](const std::string& root, int waitMs) {
         std::string found;
         (void)QTest::qWaitFor(
             [&] {
@@ -202,7 +203,7 @@ TEST(RadioDesk, TheBroadcastCarriesTheRadiosFrequency) {
                 }
                 return !found.empty();
             },
-            10000);
+            waitMs);
         return found;
     };
     const auto field = [](const std::string& packet, const std::string& name) {
@@ -224,6 +225,8 @@ TEST(RadioDesk, TheBroadcastCarriesTheRadiosFrequency) {
           {"Mode", "CW"},
           {"OpCall", "W1AW"},
           {"IsConnected", "True"}}},
+        // The broadcast switched off and on while the radio is connected.
+        {"switched on", "RadioInfo", {{"Freq", "1402500"}, {"IsConnected", "True"}}},
         {"logged",
          "contactinfo",
          {{"call", "K1AA"},
@@ -242,7 +245,15 @@ TEST(RadioDesk, TheBroadcastCarriesTheRadiosFrequency) {
     for (const auto& s : steps) {
         SCOPED_TRACE(s.step);
         const std::string step = s.step;
-        if (step == "logged") {
+        if (step == "switched on") {
+            share::ShareSettings settings = station.form->share().settings();
+            settings.on = false;
+            station.form->share().apply(settings);
+            while (listener.hasPendingDatagrams())
+                listener.receiveDatagram();
+            settings.on = true;
+            station.form->share().apply(settings);
+        } else if (step == "logged") {
             ASSERT_EQ(station.label("Label30"), "20");
             station.logContact("1ak1aa85ct", 1);
         } else if (step == "gone") {
@@ -259,7 +270,8 @@ TEST(RadioDesk, TheBroadcastCarriesTheRadiosFrequency) {
             EXPECT_EQ(station.label("Label30"), "20");
             station.logContact("2bk1bb72me", 2);
         }
-        const std::string packet = received(s.root);
+        // Switched on, the broadcast tells at once, long before its 10 s repeat.
+        const std::string packet = received(s.root, step == "switched on" ? 2000 : 10000);
         ASSERT_FALSE(packet.empty()) << "no " << s.root;
         for (const auto& [name, value] : s.fields)
             EXPECT_EQ(field(packet, name), value) << name << "\n" << packet;
