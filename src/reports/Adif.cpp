@@ -70,23 +70,9 @@ std::string adifFileName(std::string_view call) {
 }
 
 ReportResult adifCheck(const ContestState& s) {
-    constexpr int Listed = 20;
-    std::string list;
-    int count = 0;
-    for (int i = 1; i <= s.RecCount; ++i) {
-        const std::string problem = contactProblem(s.ContactLog[i]);
-        if (problem.empty())
-            continue;
-        if (++count <= Listed)
-            list += "\nContact " + std::to_string(i) + ": " + problem;
-    }
-    if (count == 0)
-        return {};
-    if (count > Listed)
-        list += "\n... and " + std::to_string(count - Listed) + " more.";
-    return {false, "These contacts cannot go into the ADIF file; correct them and write it "
-                   "again:" +
-                       list};
+    return listContactProblems(s, contactProblem,
+                               "These contacts cannot go into the ADIF file; correct them and "
+                               "write it again:");
 }
 
 ReportResult adifText(const ContestState& s, const ShortDateForm& form, int referenceYear,

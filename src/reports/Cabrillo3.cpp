@@ -114,23 +114,28 @@ ReportResult cabrillo3Check(const ContestState& s, const SummaryDetails& d) {
                            std::string(cabrilloPowerWord(d.power)) +
                            " is chosen: choose the power that matches it, or correct the "
                            "precedence in Setup, and write the Cabrillo 3.0 file again."};
+    return listContactProblems(s, cabrillo3ContactProblem,
+                               "These contacts cannot go into the Cabrillo 3.0 file; correct "
+                               "them and write it again:");
+}
+
+ReportResult listContactProblems(const ContestState& s, std::string (*problem)(const Contact& c),
+                                 std::string_view heading) {
     constexpr int Listed = 20;
     std::string list;
     int count = 0;
     for (int i = 1; i <= s.RecCount; ++i) {
-        const std::string problem = cabrillo3ContactProblem(s.ContactLog[i]);
-        if (problem.empty())
+        const std::string why = problem(s.ContactLog[i]);
+        if (why.empty())
             continue;
         if (++count <= Listed)
-            list += "\nContact " + std::to_string(i) + ": " + problem;
+            list += "\nContact " + std::to_string(i) + ": " + why;
     }
     if (count == 0)
         return {};
     if (count > Listed)
         list += "\n... and " + std::to_string(count - Listed) + " more.";
-    return {false, "These contacts cannot go into the Cabrillo 3.0 file; correct them and write "
-                   "it again:" +
-                       list};
+    return {false, std::string(heading) + list};
 }
 
 std::string cabrillo3FileName(std::string_view call) {

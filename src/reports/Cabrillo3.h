@@ -38,6 +38,12 @@ ReportResult cabrillo3Check(const ContestState& state, const SummaryDetails& det
 // ending with a full stop; empty when one does.
 std::string cabrillo3ContactProblem(const Contact& c);
 
+// The contacts that `problem` finds fault with, by record number (the first 20, then a
+// count of the rest), under `heading`; ok when there are none.
+ReportResult listContactProblems(const ContestState& state,
+                                 std::string (*problem)(const Contact& c),
+                                 std::string_view heading);
+
 // The UTC stamps of records 1..RecCount read with the folder's date form; 0 when all
 // read, else the record number of the first that does not.
 int readStamps(const ContestState& state, const ShortDateForm& form, int referenceYear,

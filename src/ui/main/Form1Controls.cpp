@@ -42,6 +42,10 @@ void Form1::buildControls() {
     // Cells for the longest list; layoutGrid places those of the chosen one.
     const std::vector<ControlSpec> grid = sectionGridControls(Sections85);
     controls.insert(controls.end(), grid.begin(), grid.end());
+    const std::pair<Command, QPushButton * Form1::*> buttons[] = {
+        {Command::Clear, &Form1::cmdClear_}, {Command::Dup, &Form1::cmdDup_},
+        {Command::LogOn, &Form1::cmdLogOn_}, {Command::List, &Form1::cmdList_},
+        {Command::Edit, &Form1::cmdEdit_},   {Command::Delete, &Form1::cmdDelete_}};
 
     for (const ControlSpec& control : controls) {
         QWidget* w = nullptr;
@@ -148,29 +152,9 @@ void Form1::buildControls() {
         design_.push_back({w, control.kind, control.rect, control.fontPt});
         if (control.bind.grid)
             grid_.push_back(w);
-        auto* button = qobject_cast<QPushButton*>(w);
-        switch (control.bind.command) {
-        case Command::Clear:
-            cmdClear_ = button;
-            break;
-        case Command::Dup:
-            cmdDup_ = button;
-            break;
-        case Command::LogOn:
-            cmdLogOn_ = button;
-            break;
-        case Command::List:
-            cmdList_ = button;
-            break;
-        case Command::Edit:
-            cmdEdit_ = button;
-            break;
-        case Command::Delete:
-            cmdDelete_ = button;
-            break;
-        case Command::None:
-            break;
-        }
+        for (const auto& [command, member] : buttons)
+            if (command == control.bind.command)
+                this->*member = qobject_cast<QPushButton*>(w);
     }
 
     connect(cmdClear_, &QPushButton::clicked, this,
