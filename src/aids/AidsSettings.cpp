@@ -1,6 +1,7 @@
 #include "aids/AidsSettings.h"
 
 #include "aids/AidText.h"
+#include "core/SettingsLines.h"
 
 #include <charconv>
 
@@ -29,12 +30,7 @@ std::optional<WindowPlace> placeOf(std::string_view v) {
 
 AidsSettings parseAidsSettings(std::string_view text) {
     AidsSettings s;
-    forEachLine(text, [&s](std::string_view line) {
-        const std::size_t eq = line.find('=');
-        if (eq == std::string_view::npos)
-            return;
-        const std::string_view key = trimmed(line.substr(0, eq));
-        const std::string_view value = line.substr(eq + 1);
+    forEachSetting(text, [&s](std::string_view key, std::string_view value) {
         if (key == "checkpartial")
             s.checkPartial = trimmed(value) == "on";
         else if (key == "sectioncue")

@@ -1,10 +1,10 @@
 #include "station/radio/RadioSettings.h"
 
+#include "core/SettingsLines.h"
 #include "station/radio/BandPlan.h"
 
 #include <cctype>
 #include <optional>
-#include <sstream>
 
 namespace vantor::radio {
 
@@ -45,14 +45,9 @@ std::string oneLine(const std::string& s) {
 
 RadioSettings parseRadioSettings(const std::string& text) {
     RadioSettings s;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        const auto eq = line.find('=');
-        if (eq == std::string::npos)
-            continue;
-        const std::string key = trim(line.substr(0, eq));
-        const std::string value = trim(line.substr(eq + 1));
+    forEachSetting(text, [&s](std::string_view rawKey, std::string_view rawValue) {
+        const std::string key(rawKey);
+        const std::string value(trimSetting(rawValue));
         if (key == "radio") {
             if (value == "none")
                 s.mode = RadioMode::None;
@@ -81,7 +76,7 @@ RadioSettings parseRadioSettings(const std::string& text) {
             if (band >= 0 && n && (*n == 0 || bandIndexOf(*n) == band))
                 s.lastHz[static_cast<std::size_t>(band)] = *n;
         }
-    }
+    });
     return s;
 }
 

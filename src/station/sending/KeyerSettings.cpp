@@ -1,6 +1,6 @@
 #include "station/sending/KeyerSettings.h"
 
-#include "station/sending/SettingsLines.h"
+#include "core/SettingsLines.h"
 
 #include <algorithm>
 #include <charconv>
@@ -25,16 +25,8 @@ int clampSpeed(int wpm) {
 
 namespace {
 
-std::string_view trimmed(std::string_view v) {
-    while (!v.empty() && (v.front() == ' ' || v.front() == '\t'))
-        v.remove_prefix(1);
-    while (!v.empty() && (v.back() == ' ' || v.back() == '\t'))
-        v.remove_suffix(1);
-    return v;
-}
-
 bool readInt(std::string_view v, int low, int high, int& out) {
-    v = trimmed(v);
+    v = trimSetting(v);
     int n = 0;
     const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), n);
     if (ec != std::errc() || end != v.data() + v.size() || n < low || n > high)
@@ -55,7 +47,7 @@ bool validHost(std::string_view host) {
 KeyerSettings parseKeyerSettings(std::string_view bytes) {
     KeyerSettings s;
     forEachSetting(bytes, [&s](std::string_view key, std::string_view raw) {
-        const auto value = trimmed(raw);
+        const auto value = trimSetting(raw);
         int n = 0;
         if (key == "keyer") {
             if (value == "cwdaemon")

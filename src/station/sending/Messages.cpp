@@ -1,6 +1,6 @@
 #include "station/sending/Messages.h"
 
-#include "station/sending/SettingsLines.h"
+#include "core/SettingsLines.h"
 
 namespace vantor {
 

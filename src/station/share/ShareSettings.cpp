@@ -1,19 +1,13 @@
 #include "station/share/ShareSettings.h"
 
+#include "core/SettingsLines.h"
+
 #include <cctype>
 #include <optional>
 
 namespace vantor::share {
 
 namespace {
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
-        s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
-        s.remove_suffix(1);
-    return s;
-}
 
 std::optional<int> portNumber(std::string_view s) {
     if (s.empty() || s.size() > 5)
@@ -43,7 +37,7 @@ bool plainHost(std::string_view host) {
 } // namespace
 
 std::optional<Destination> parseDestination(std::string_view text) {
-    text = trim(text);
+    text = trimSetting(text);
     Destination d;
     std::string_view host = text;
     std::string_view port;
@@ -88,24 +82,14 @@ std::string destinationText(const Destination& d) {
 ShareSettings parseShareSettings(std::string_view text) {
     ShareSettings s;
     std::vector<Destination> listed;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        auto end = text.find_first_of("\r\n", at);
-        if (end == std::string_view::npos)
-            end = text.size();
-        const std::string_view line = text.substr(at, end - at);
-        at = end + 1;
-        const auto eq = line.find('=');
-        if (line.empty() || line.front() == '#' || eq == std::string_view::npos)
-            continue;
-        const std::string_view key = trim(line.substr(0, eq));
-        const std::string_view value = trim(line.substr(eq + 1));
+    forEachSetting(text, [&](std::string_view key, std::string_view raw) {
+        const std::string_view value = trimSetting(raw);
         if (key == "broadcast" && (value == "on" || value == "off"))
             s.on = value == "on";
         else if (key == "destination")
             if (const auto d = parseDestination(value))
                 listed.push_back(*d);
-    }
+    });
     if (!listed.empty())
         s.destinations = std::move(listed);
     return s;

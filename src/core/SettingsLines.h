@@ -1,11 +1,20 @@
 #pragma once
-// The "key=value" lines of the sending files, read tolerantly: any line end, blank
-// lines and "#" comments skipped, a line without "=" skipped, the value taken as it
-// stands up to the line end.
+// The "key=value" lines of the station and aids settings files, read tolerantly: any
+// line end, blank lines and "#" comments skipped, a line without "=" skipped, the key
+// trimmed and the value taken as it stands up to the line end.
 
 #include <string_view>
 
 namespace vantor {
+
+// Spaces and tabs off both ends.
+inline std::string_view trimSetting(std::string_view v) {
+    while (!v.empty() && (v.front() == ' ' || v.front() == '\t'))
+        v.remove_prefix(1);
+    while (!v.empty() && (v.back() == ' ' || v.back() == '\t'))
+        v.remove_suffix(1);
+    return v;
+}
 
 template <typename Visit> void forEachSetting(std::string_view bytes, Visit visit) {
     std::size_t at = 0;
@@ -20,12 +29,7 @@ template <typename Visit> void forEachSetting(std::string_view bytes, Visit visi
         const auto eq = line.find('=');
         if (eq == std::string_view::npos)
             continue;
-        auto key = line.substr(0, eq);
-        while (!key.empty() && key.back() == ' ')
-            key.remove_suffix(1);
-        while (!key.empty() && key.front() == ' ')
-            key.remove_prefix(1);
-        visit(key, line.substr(eq + 1));
+        visit(trimSetting(line.substr(0, eq)), line.substr(eq + 1));
     }
 }
 
