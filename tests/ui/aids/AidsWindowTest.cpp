@@ -1,8 +1,7 @@
 // The typing aids in the real main window, offscreen: the check partial list's own
 // window, the call history's fills and menu items, the new-section cue.
 
-#include "support/FakePort.h"
-#include "support/LogicHarness.h"
+#include "support/MainWindow.h"
 #include "ui/aids/AidsDesk.h"
 #include "ui/aids/CheckPartialWindow.h"
 #include "ui/main/Form1.h"
@@ -32,47 +31,9 @@ using vantor::ui::Form1;
 
 namespace {
 
-class AidsWindow : public ::testing::Test {
+class AidsWindow : public ::testing::Test, protected MainWindow {
 protected:
-    TempDir dir;
-    ContestState state;
-    FakeClock clock{localMs(2026, 11, 7, 21, 0, 5)};
-    FakePort port{clock};
-    std::unique_ptr<Form1> form;
-
-    void open() {
-        port.useStationReply = true;
-        port.stationReply = {"W1AW", "A", "85", "CT", 5, 0, 0};
-        port.answers = {Answer::No, Answer::Yes};
-        form = std::make_unique<Form1>(state, clock, ShortDateForm{}, &port);
-        form->Form_Load();
-        form->resize(1024, 768);
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        for (int i = 0; i < 50 && port.stationDialogs == 0; ++i)
-            QTest::qWait(10);
-        ASSERT_EQ(port.stationDialogs, 1);
-    }
-    void typeKeys(const std::string& keys) {
-        for (char ch : keys) {
-            QWidget* w = QApplication::focusWidget();
-            ASSERT_NE(w, nullptr);
-            if (ch == '\n')
-                QTest::keyClick(w, Qt::Key_Return);
-            else if (ch == '\b')
-                QTest::keyClick(w, Qt::Key_Backspace);
-            else if (ch == ' ')
-                QTest::keyClick(w, Qt::Key_Space);
-            else
-                QTest::keyClick(w, ch);
-        }
-    }
-    template <typename T> T* find(const char* name) {
-        T* w = form->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
+    void open() { MainWindow::open({Answer::No, Answer::Yes}, QSize(1024, 768)); }
     AidsDesk& desk() { return *find<AidsDesk>("AidsDesk"); }
     CheckPartialWindow* listWindow() { return desk().listWindow(); }
     std::string listed() {

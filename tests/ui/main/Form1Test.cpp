@@ -1,9 +1,7 @@
 // The real main window, offscreen: keys typed into its fields, menus triggered, and
 // what the widgets then show.
 
-#include "ui/main/Form1.h"
-#include "support/FakePort.h"
-#include "support/LogicHarness.h"
+#include "support/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,50 +24,8 @@ using vantor::ui::Form1;
 
 namespace {
 
-class Form1Window : public ::testing::Test {
+class Form1Window : public ::testing::Test, protected MainWindow {
 protected:
-    TempDir dir;
-    ContestState state;
-    FakeClock clock{localMs(2026, 11, 7, 21, 0, 5)};
-    FakePort port{clock};
-    std::unique_ptr<Form1> form;
-
-    void open(std::deque<Answer> answers = {Answer::No, Answer::Yes}) {
-        port.useStationReply = true;
-        port.stationReply = {"W1AW", "A", "85", "CT", 5, 0, 0};
-        port.answers = std::move(answers);
-        form = std::make_unique<Form1>(state, clock, ShortDateForm{}, &port);
-        form->Form_Load();
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        for (int i = 0; i < 50 && port.stationDialogs == 0; ++i)
-            QTest::qWait(10);
-        ASSERT_EQ(port.stationDialogs, 1);
-    }
-
-    // Types as the operator does: each key goes to whichever field has the focus.
-    void typeKeys(const std::string& keys) {
-        for (char ch : keys) {
-            QWidget* w = QApplication::focusWidget();
-            ASSERT_NE(w, nullptr);
-            if (ch == '\n')
-                QTest::keyClick(w, Qt::Key_Return);
-            else if (ch == ' ')
-                QTest::keyClick(w, Qt::Key_Space);
-            else
-                QTest::keyClick(w, ch);
-        }
-    }
-
-    template <typename T> T* find(const char* name) {
-        T* w = form->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-    QString text(const char* label) { return find<QLabel>(label)->text(); }
-    QString field(const char* box) { return find<QLineEdit>(box)->text(); }
-    QString focused() { return QApplication::focusWidget()->objectName(); }
     QAction* action(const char* name) { return find<QAction>(name); }
 };
 

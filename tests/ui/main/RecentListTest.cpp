@@ -1,8 +1,7 @@
 // The recent-contacts list of the real main window, offscreen: selecting a row,
 // editing and deleting after a header sort, and the list model kept consistent.
 
-#include "support/LogicHarness.h"
-#include "ui/main/Form1.h"
+#include "support/MainWindow.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -41,26 +40,14 @@ void countFailures(QtMsgType, const QMessageLogContext&, const QString& message)
         ++failures;
 }
 
-class RecentList : public ::testing::Test {
+class RecentList : public ::testing::Test, protected MainWindow {
 protected:
-    TempDir dir;
-    ContestState state;
-    FakeClock clock{localMs(2026, 11, 7, 21, 0, 5)};
-    FakePort port{clock};
-    std::unique_ptr<Form1> form;
     QTableView* list = nullptr;
 
     // Continues a contest of count contacts.
     void open(int count) {
         writeFile("log.txt", lines(1, count));
-        port.useStationReply = true;
-        port.stationReply = {"W1AW", "A", "85", "CT", 5, 0, 0};
-        port.answers = {Answer::Yes};
-        form = std::make_unique<Form1>(state, clock, ShortDateForm{}, &port);
-        form->Form_Load();
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_NO_FATAL_FAILURE(start({Answer::Yes}));
         for (int i = 0; i < 100 && state.RecCount != count; ++i)
             QTest::qWait(10);
         ASSERT_EQ(state.RecCount, count);
