@@ -3,6 +3,9 @@
 // line end, blank lines and "#" comments skipped, a line without "=" skipped, the key
 // trimmed and the value taken as it stands up to the line end.
 
+#include "core/FileOps.h"
+
+#include <string>
 #include <string_view>
 
 namespace vantor {
@@ -31,6 +34,15 @@ template <typename Visit> void forEachSetting(std::string_view bytes, Visit visi
             continue;
         visit(trimSetting(line.substr(0, eq)), line.substr(eq + 1));
     }
+}
+
+// The settings that `parse` makes of the file; its defaults when the file is missing or
+// cannot be read.
+template <typename Parse> auto loadSettingsFile(const std::string& path, Parse parse) {
+    std::string bytes;
+    if (readWholeFile(path, bytes) != ReadStatus::Ok)
+        bytes.clear();
+    return parse(bytes);
 }
 
 } // namespace vantor

@@ -132,10 +132,7 @@ std::optional<RigAddress> parseRigAddress(const std::string& text) {
 }
 
 RadioSettings loadRadioSettings(const std::string& path) {
-    std::string text;
-    if (readWholeFile(path, text) != ReadStatus::Ok)
-        return {};
-    return parseRadioSettings(text);
+    return loadSettingsFile(path, parseRadioSettings);
 }
 
 IoResult saveRadioSettings(const RadioSettings& settings, const std::string& path) {

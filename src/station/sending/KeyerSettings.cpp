@@ -86,10 +86,7 @@ std::string formatKeyerSettings(const KeyerSettings& s) {
 }
 
 KeyerSettings loadKeyerSettings(const std::string& path) {
-    std::string bytes;
-    if (readWholeFile(path, bytes) != ReadStatus::Ok)
-        return {};
-    return parseKeyerSettings(bytes);
+    return loadSettingsFile(path, parseKeyerSettings);
 }
 
 IoResult saveKeyerSettings(const KeyerSettings& settings, const std::string& path) {

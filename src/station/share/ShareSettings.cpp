@@ -103,10 +103,7 @@ std::string formatShareSettings(const ShareSettings& s) {
 }
 
 ShareSettings loadShareSettings(const std::string& path) {
-    std::string text;
-    if (readWholeFile(path, text) != ReadStatus::Ok)
-        return {};
-    return parseShareSettings(text);
+    return loadSettingsFile(path, parseShareSettings);
 }
 
 IoResult saveShareSettings(const ShareSettings& settings, const std::string& path) {
