@@ -33,6 +33,9 @@ inline constexpr std::uint8_t ModePhone = 1;
 struct ContestState {
     ContactLogTable ContactLog;
     std::int32_t RecCount = 0;
+    // Changes whenever the contacts do (a load, a commit, a correction), so that what
+    // was found in them can be known to still hold.
+    std::uint64_t LogVersion = 0;
     std::uint8_t SecWorked = 0;
     std::array<std::int16_t, MaxSectionRows + 1> SecCount{}; // rows 1..Sections->rows
     // The section list of this contest; kept in the contest folder beside the log.

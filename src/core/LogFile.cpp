@@ -92,6 +92,7 @@ LoadResult readLogRecords(std::string_view data, const std::function<Contact&(in
 }
 
 LoadResult loadLogData(ContestState& state, std::string_view data) {
+    ++state.LogVersion;
     state.RecCount = 0;
     sectionReset(state);
     LoadResult result = readLogRecords(data, [&state](int record) -> Contact& {

@@ -54,6 +54,7 @@ void Form1Logic::Mains() {
                 refused = true;
             } else {
                 s_.RecCount = n;
+                ++s_.LogVersion;
                 stored = n;
                 m_.lblTotCon.caption = signBlank(n);
                 listrecent();

@@ -25,6 +25,11 @@ void Form1Logic::dupcheck() {
     const std::string& call = m_.txtCall.text;
     if (call.empty())
         return;
+    // Found clean when the call field was left, and neither the call nor the log has
+    // changed since: Enter need not read the whole log again (on a full log that read
+    // is most of the time from Enter to the empty form).
+    if (call == cleanCall_ && s_.LogVersion == cleanVersion_ && s_.RecCount == cleanCount_)
+        return;
     const std::size_t size = call.size();
     const char first = call.front();
     for (int i = 1; i <= s_.RecCount; ++i) {
@@ -43,6 +48,13 @@ void Form1Logic::dupcheck() {
         s_.DupeAt = clock_.nowMs();
         ++announcements_;
         break;
+    }
+    if (s_.DupeFlag == 0) {
+        cleanCall_ = call;
+        cleanVersion_ = s_.LogVersion;
+        cleanCount_ = s_.RecCount;
+    } else {
+        cleanCall_.clear();
     }
     if (s_.DupeFlag == 1) {
         moveFocus(firstField());

@@ -172,6 +172,10 @@ private:
     int depth_ = 0;
     Field settledFocus_ = Field::None;
     bool skipCallCheck_ = false;
+    // The last call the duplicate check found in no contact, and the log it read.
+    std::string cleanCall_;
+    std::uint64_t cleanVersion_ = 0;
+    int cleanCount_ = -1;
     int announcements_ = 0; // duplicate announcements made, for the message colour
     bool ended_ = false;
     std::vector<std::function<void(int)>> loadObservers_;

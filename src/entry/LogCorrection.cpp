@@ -13,6 +13,7 @@ void LogCorrection::edit(int record, int referenceYear) {
 }
 
 void LogCorrection::remove(int record) {
+    ++s_.LogVersion;
     removed_ = s_.ContactLog[record];
     for (int i = record; i < s_.RecCount; ++i)
         s_.ContactLog[i] = std::move(s_.ContactLog[i + 1]);
@@ -21,6 +22,7 @@ void LogCorrection::remove(int record) {
 }
 
 bool LogCorrection::store(Change change, int record) {
+    ++s_.LogVersion; // the edit dialog has changed the record in place
     const IoResult written = rewriteLog(logPath_, s_);
     if (!written)
         tellFailure(port_,

@@ -122,6 +122,7 @@ void Form1Logic::newcontest() {
                 m_.cmdLogOn.caption = "Log \"Time On\"";
             }
             s_.RecCount = 0;
+            ++s_.LogVersion;
             s_.OpTime = 0;
             s_.OpTimeRun = 0;
             m_.lblttrack.caption = durationText(0);

@@ -216,6 +216,7 @@ void printAsciiLog(PrinterPort& printer, const StationData& station, const Ascii
 }
 
 void adoptAsciiLog(ContestState& state, AsciiLogListing&& l) {
+    ++state.LogVersion;
     state.RecCount = static_cast<std::int32_t>(l.contacts.size());
     for (std::size_t i = 0; i < l.contacts.size(); ++i)
         state.ContactLog[static_cast<int>(i + 1)] = std::move(l.contacts[i]);

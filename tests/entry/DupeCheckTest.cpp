@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace vantor;
 using namespace vantor::test;
 
@@ -179,4 +181,46 @@ TEST_F(Dupes, EmptyCallMatchesNothing) {
     h.logic.userFocus(Field::txtNum);
     EXPECT_EQ(h.state.DupeFlag, 0);
     EXPECT_EQ(h.model.lblDialog.back, colours::Message);
+}
+
+TEST_F(Dupes, EnterChecksAgainWhenTheLogChangedSinceTheCallFieldWasLeft) {
+    struct Case {
+        std::string call;
+        std::function<void(const std::string& call)> meanwhile;
+        bool logged;
+    };
+    const Case cases[] = {
+        {"W9ZZ", [](const std::string&) {}, true},
+        {"W8ZZ", // edited in place by the edit dialog
+         [this](const std::string& call) {
+             h.port.editDialog = [call](ContestState& s, int rec, const ShortDateForm&, int) {
+                 s.ContactLog[rec].Call = call;
+             };
+             h.logic.cmdEdit_Click(2);
+         },
+         false},
+        {"W7ZZ", // a log opened again
+         [this](const std::string& call) {
+             writeFile("log.txt", "\"1\",\"5\",\"A\",\"" + call +
+                                      "\",\"85\",\"CT\",\"11/6/99\",\"21:04:33\",\"40\"\r\n");
+             ASSERT_TRUE(h.logic.mnuopen2());
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        h.clock.advanceMs(3000); // past the hold of the row before
+        h.logic.dupeHoldOver();
+        h.logic.cmdClear_Click();
+        h.logic.userFocus(Field::txtNum);
+        h.type("12A" + c.call + "8"); // the 8 leaves the call field: not worked yet
+        ASSERT_EQ(h.state.DupeFlag, 0) << c.call;
+        ASSERT_EQ(h.model.txtCK.text, "8") << c.call;
+        c.meanwhile(c.call);
+        const int before = h.state.RecCount;
+        h.logic.userFocus(Field::txtCK);
+        h.type("5CT\n");
+        EXPECT_EQ(h.state.RecCount, before + (c.logged ? 1 : 0)) << c.call;
+        EXPECT_EQ(h.model.lblDialog.caption.rfind("Duplicate " + c.call, 0) == 0, !c.logged)
+            << c.call << ": " << h.model.lblDialog.caption;
+    }
 }

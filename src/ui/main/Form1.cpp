@@ -367,9 +367,16 @@ void Form1::renderBoxes() {
 
 void Form1::render() {
     rendering_ = true;
+    // When the entry empties (a contact logged or cleared) the operator waits for the
+    // empty call field before typing the next: the fields go to the screen first, and
+    // the list, the grid and the score follow in the next paint.
+    KeyBox* call = boxes_[slotOf(Field::txtCall)];
+    const bool emptied = !call->text().isEmpty() && model_.txtCall.text.empty();
+    renderBoxes();
+    if (emptied && isVisible())
+        call->repaint();
     for (LabelBinding& b : labels_)
         renderLabel(b);
-    renderBoxes();
 
     for (auto [button, caption] : {std::pair{cmdDup_, &model_.cmdDup.caption},
                                    {cmdLogOn_, &model_.cmdLogOn.caption},
