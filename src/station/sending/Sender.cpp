@@ -32,6 +32,10 @@ bool Sender::functionKey(int n, const MacroContext& context, bool phone) {
     if (phone) {
         if (!voice_)
             return true;
+        if (std::string why = voice_->unavailable(); !why.empty()) {
+            problem_ = std::move(why);
+            return true;
+        }
         if (m.wav.empty()) {
             problem_ = "No voice file set for F" + std::to_string(n);
             return true;
