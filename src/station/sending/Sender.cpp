@@ -8,6 +8,9 @@ Sender::Sender(const Clock& clock, KeyerSettings settings, MessageSet messages)
     : clock_(clock), settings_(std::move(settings)), messages_(std::move(messages)) {}
 
 void Sender::setKeyer(KeyerPort* keyer) {
+    // What the keyer before had queued is not shown as going out through this one.
+    if (keyer != keyer_ && !voicePlaying_)
+        sendingText_.clear();
     keyer_ = keyer;
     problem_.clear();
     if (keyer_)
