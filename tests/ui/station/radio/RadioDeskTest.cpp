@@ -147,6 +147,10 @@ TEST(RadioDesk, EveryFailureIsOneLineAndLoggingGoesOn) {
          "Radio lost: rigctld ended: Unknown rig num 99999, or initialization... (exit code 2); "
          "reconnecting",
          "radio lost", "40"},
+        {"no such serial port", "model=1035\ndevice=/dev/ttyNOSUCH", 0,
+         "Radio lost: rigctld cannot open the serial port /dev/ttyNOSUCH: No such file or "
+         "directory; reconnecting",
+         "radio lost", "40"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -158,7 +162,9 @@ TEST(RadioDesk, EveryFailureIsOneLineAndLoggingGoesOn) {
         if (!c.reply)
             rig.server.close();
         Station station;
-        writeFile(RadioFileName, own ? "radio=own\n" + std::string(c.reply) + "\ndevice=/dev/null\n"
+        const std::string reply = c.reply ? c.reply : "";
+        const char* device = reply.find("device=") == std::string::npos ? "\ndevice=/dev/null" : "";
+        writeFile(RadioFileName, own ? "radio=own\n" + reply + device + "\n"
                                      : "radio=shared\nport=" + std::to_string(port) + "\n");
         station.open();
         station.logContact("1ak1aa85ct", 1);
@@ -176,7 +182,7 @@ TEST(RadioDesk, EveryFailureIsOneLineAndLoggingGoesOn) {
                 station.clock.advanceMs(own ? 20 : 0);
                 return station.label("lblRadio") == status;
             },
-            5000);
+            own ? 15000 : 5000);
         EXPECT_EQ(station.label("lblRadio"), status);
         EXPECT_EQ(station.label("lblRadioFrequency"), c.frequency);
         EXPECT_EQ(station.label("Label30"), c.band);
