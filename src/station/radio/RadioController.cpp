@@ -20,7 +20,13 @@ RadioController::RadioController(RigLink& link, RigDaemon& daemon, const Clock& 
     };
     daemon_.onEnded = [this](const std::string& why) {
         daemonRunning_ = false;
+        portNote_.clear();
         fail("rigctld ended: " + why);
+    };
+    // Until the radio answers, this is why it does not.
+    daemon_.onProblem = [this](const std::string& why) {
+        if (state_ != RadioState::Off && hz_ == 0)
+            portNote_ = why;
     };
 }
 
@@ -30,6 +36,7 @@ RadioController::~RadioController() {
     link_.onClosed = nullptr;
     daemon_.onStarted = nullptr;
     daemon_.onEnded = nullptr;
+    daemon_.onProblem = nullptr;
 }
 
 void RadioController::start(const RadioSettings& settings) {
@@ -57,6 +64,7 @@ void RadioController::stop() {
     why_.clear();
     pollNote_.clear();
     keyerNote_.clear();
+    portNote_.clear();
     if (wasOn && onSave)
         onSave();
 }
@@ -118,7 +126,7 @@ void RadioController::fail(const std::string& why) {
     splitter_.clear();
     hz_ = 0;
     state_ = RadioState::Lost;
-    why_ = why;
+    why_ = portNote_.empty() ? why : portNote_;
     const std::int64_t pause =
         std::min<std::int64_t>(MaxRetryMs, std::int64_t{250} << std::min(failures_, 5));
     ++failures_;
@@ -206,6 +214,7 @@ void RadioController::answer(const std::string& line) {
         if (const auto hz = parseFrequency(line)) {
             inFlight_.reset();
             pollNote_.clear();
+            portNote_.clear();
             failures_ = 0;
             reading(*hz, c.generation);
             return;
@@ -348,6 +357,8 @@ std::string RadioController::statusText() const {
         text = "Radio lost: " + why_ + "; reconnecting";
         break;
     }
+    if (state_ != RadioState::Lost && !portNote_.empty())
+        text += "; " + portNote_;
     for (const std::string* note : {&pollNote_, &keyerNote_}) {
         if (!note->empty())
             text += "; " + *note;

@@ -100,6 +100,7 @@ private:
     std::string why_;
     std::string pollNote_;
     std::string keyerNote_;
+    std::string portNote_; // what our rigctld said of the radio's port
     int generation_ = 0;
     int speed_ = 0;
     bool applying_ = false;

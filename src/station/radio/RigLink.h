@@ -42,6 +42,8 @@ public:
 
     std::function<void(int port)> onStarted;
     std::function<void(const std::string&)> onEnded;
+    // Running, it said why it cannot reach the radio ("cannot open the serial port").
+    std::function<void(const std::string&)> onProblem;
 };
 
 } // namespace vantor::radio

@@ -128,4 +128,23 @@ std::string shownLine(std::string_view line) {
     return out;
 }
 
+std::optional<std::string> portProblem(std::string_view line) {
+    constexpr std::string_view unable = "Unable to open ";
+    const auto at = line.find(unable);
+    if (at == std::string_view::npos)
+        return std::nullopt;
+    std::string_view rest = line.substr(at + unable.size());
+    const auto dash = rest.find(" - ");
+    const std::string_view port = rest.substr(0, dash);
+    const std::string_view why = dash == std::string_view::npos ? "" : rest.substr(dash + 3);
+    if (port.empty())
+        return std::nullopt;
+    std::string text = std::string("rigctld cannot open ") +
+                       (line.starts_with("serial_open") ? "the serial port " : "the port ") +
+                       shownLine(port);
+    if (!why.empty())
+        text += ": " + shownLine(why);
+    return text;
+}
+
 } // namespace vantor::radio

@@ -35,5 +35,9 @@ std::optional<int> parseReport(std::string_view line);
 std::string hamlibErrorText(int code);
 // A line as it may be shown to the operator: printable, at most 40 characters.
 std::string shownLine(std::string_view line);
+// A line of rigctld's warnings telling that it cannot open the radio's port
+// ("serial_open: Unable to open /dev/ttyUSB0 - No such file or directory"), in the
+// operator's words; nothing for any other line.
+std::optional<std::string> portProblem(std::string_view line);
 
 } // namespace vantor::radio

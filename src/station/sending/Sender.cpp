@@ -8,6 +8,9 @@ Sender::Sender(const Clock& clock, KeyerSettings settings, MessageSet messages)
     : clock_(clock), settings_(std::move(settings)), messages_(std::move(messages)) {}
 
 void Sender::setKeyer(KeyerPort* keyer) {
+    // What the keyer before had queued is not shown as going out through this one.
+    if (keyer != keyer_ && !voicePlaying_)
+        sendingText_.clear();
     keyer_ = keyer;
     problem_.clear();
     if (keyer_)
@@ -32,6 +35,10 @@ bool Sender::functionKey(int n, const MacroContext& context, bool phone) {
     if (phone) {
         if (!voice_)
             return true;
+        if (std::string why = voice_->unavailable(); !why.empty()) {
+            problem_ = std::move(why);
+            return true;
+        }
         if (m.wav.empty()) {
             problem_ = "No voice file set for F" + std::to_string(n);
             return true;

@@ -22,6 +22,8 @@ public:
     // was playing before.
     virtual bool play(const std::string& path) = 0;
     virtual void stop() = 0;
+    // Why nothing can be played at all (no audio output); empty when files can play.
+    virtual std::string unavailable() const { return {}; }
 };
 
 class Sender {

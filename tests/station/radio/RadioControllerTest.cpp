@@ -232,11 +232,20 @@ TEST(RadioController, OwnRigctldIsStartedRestartedAndEnded) {
     rig.after(200);
     EXPECT_EQ(rig.link.opens.size(), 2u);
     rig.connected();
+    // rigctld listens, but cannot open the port: that is the reason given, not the
+    // silence that follows.
+    const std::string port = "rigctld cannot open the serial port /dev/ttyUSB0: No such file";
+    rig.daemon.onProblem(port);
+    EXPECT_EQ(rig.radio.statusText(), "Radio: connected to 127.0.0.1:45000; " + port);
+    rig.after(1001);
+    EXPECT_EQ(rig.radio.statusText(), "Radio lost: " + port + "; reconnecting");
+    rig.after(250);
+    rig.connected();
     rig.daemon.onEnded("Unknown rig num 99999, or initialization error.");
     EXPECT_EQ(rig.radio.statusText(),
               "Radio lost: rigctld ended: Unknown rig num 99999, or initialization error.; "
               "reconnecting");
-    rig.after(250);
+    rig.after(500); // the second failure in a row
     EXPECT_EQ(rig.daemon.starts.size(), 2u);
     int saves = 0;
     rig.radio.onSave = [&saves] { ++saves; };

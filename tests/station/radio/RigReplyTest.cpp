@@ -75,6 +75,18 @@ TEST(RigReply, WordsAndShownText) {
     EXPECT_EQ(hamlibErrorText(-77), "Hamlib error -77");
     EXPECT_EQ(shownLine("a\x01z"), "a?z");
     EXPECT_EQ(shownLine(std::string(41, 'x')), std::string(40, 'x') + "...");
+    const struct {
+        const char* line;
+        std::optional<std::string> problem;
+    } warnings[] = {
+        {"serial_open: Unable to open /dev/ttyNOSUCH - No such file or directory",
+         "rigctld cannot open the serial port /dev/ttyNOSUCH: No such file or directory"},
+        {"usb_port_open: Unable to open /dev/bus/usb", "rigctld cannot open the port /dev/bus/usb"},
+        {"port_open: serial_open(/dev/ttyNOSUCH) status=-6, err=No such file", std::nullopt},
+        {"serial_open: Unable to open  - x", std::nullopt},
+    };
+    for (const auto& w : warnings)
+        EXPECT_EQ(portProblem(w.line), w.problem) << w.line;
 }
 
 TEST(BandPlan, EdgesAndText) {

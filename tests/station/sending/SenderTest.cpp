@@ -16,6 +16,8 @@ struct Datagrams : DatagramPort {
 struct Voice : VoicePort {
     std::vector<std::string> calls;
     bool fileThere = true;
+    std::string why;
+    std::string unavailable() const override { return why; }
     bool play(const std::string& path) override {
         calls.push_back("play " + path);
         return fileThere;
@@ -118,6 +120,9 @@ TEST(Sender, VoiceWithPttAndAMissingFile) {
     voice.fileThere = false;
     sender.functionKey(2, {}, true);
     EXPECT_EQ(sender.status(true), "Cannot play the voice file F2.wav");
+    voice.why = "No audio output";
+    sender.functionKey(1, {}, true); // neither played nor keyed
+    EXPECT_EQ(sender.status(true), "No audio output");
     EXPECT_EQ(voice.calls, (std::vector<std::string>{"play F1.wav", "stop", "play F2.wav"}));
     EXPECT_EQ(ptt.calls, (std::vector<bool>{true, false, true, false}));
 }

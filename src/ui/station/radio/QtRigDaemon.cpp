@@ -49,12 +49,15 @@ void QtRigDaemon::start(const RigDaemonOptions& options) {
     stop();
     port_ = freePort();
     errors_.clear();
+    partial_.clear();
     auto* process = new QProcess(this);
     process_ = process;
     process->setProgram(QString::fromStdString(options.program));
+    // At its usual level rigctld says nothing of a port it cannot open, and listens
+    // anyway; its warnings (-vv) tell.
     process->setArguments(
         {"-m", QString::number(options.model), "-r", QString::fromStdString(options.device), "-s",
-         QString::number(options.speed), "-T", "127.0.0.1", "-t", QString::number(port_)});
+         QString::number(options.speed), "-T", "127.0.0.1", "-t", QString::number(port_), "-vv"});
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardInputFile(QProcess::nullDevice());
     // Should Vantor be killed, its rigctld must not hold the radio's port.
@@ -62,9 +65,11 @@ void QtRigDaemon::start(const RigDaemonOptions& options) {
     connect(process, &QProcess::readyReadStandardError, this, [this, process] {
         if (process != process_)
             return;
-        errors_ += process->readAllStandardError();
+        const QByteArray bytes = process->readAllStandardError();
+        errors_ += bytes;
         if (errors_.size() > KeptErrorBytes)
             errors_.truncate(KeptErrorBytes);
+        warnings(bytes);
     });
     connect(process, &QProcess::started, this, [this, process] {
         if (process == process_ && onStarted)
@@ -83,6 +88,19 @@ void QtRigDaemon::start(const RigDaemonOptions& options) {
                 ended(process, endText(errors_, code, status == QProcess::CrashExit));
             });
     process->start();
+}
+
+void QtRigDaemon::warnings(const QByteArray& bytes) {
+    partial_ += bytes;
+    qsizetype end = 0;
+    while ((end = partial_.indexOf('\n')) >= 0) {
+        const std::string line = partial_.left(end).trimmed().toStdString();
+        partial_.remove(0, end + 1);
+        if (const auto problem = portProblem(line); problem && onProblem)
+            onProblem(*problem);
+    }
+    if (partial_.size() > KeptErrorBytes)
+        partial_.clear();
 }
 
 void QtRigDaemon::ended(QProcess* process, const std::string& why) {

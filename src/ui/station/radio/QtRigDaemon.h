@@ -1,7 +1,8 @@
 #pragma once
 // Vantor's own rigctld through QProcess: started on a free port of 127.0.0.1, its
-// standard error kept so that an early end says why ("Unknown rig num"), ended with
-// SIGTERM. Nothing waits for the process; it also ends when Vantor does.
+// standard error kept so that an early end says why ("Unknown rig num") and read for a
+// radio's port it cannot open, ended with SIGTERM. Nothing waits for the process; it
+// also ends when Vantor does.
 
 #include "station/radio/RigLink.h"
 
@@ -27,8 +28,10 @@ public:
 private:
     QProcess* process_ = nullptr;
     QByteArray errors_;
+    QByteArray partial_; // a warning line not yet ended
     int port_ = 0;
 
+    void warnings(const QByteArray& bytes);
     void ended(QProcess* process, const std::string& why);
 };
 

@@ -1,7 +1,9 @@
 #include "ui/station/sending/VoicePlayer.h"
 
+#include <QAudioDevice>
 #include <QAudioOutput>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QUrl>
 
@@ -13,6 +15,13 @@ VoicePlayer::VoicePlayer(QObject* parent) : QObject(parent) {
     // still choose with QT_MEDIA_BACKEND.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    hasOutput = [] { return !QMediaDevices::audioOutputs().isEmpty(); };
+}
+
+std::string VoicePlayer::unavailable() const {
+    if (hasOutput && !hasOutput())
+        return "No audio output for the voice messages";
+    return {};
 }
 
 bool VoicePlayer::play(const std::string& path) {

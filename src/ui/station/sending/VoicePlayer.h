@@ -1,7 +1,7 @@
 #pragma once
 // The operator's recorded voice messages, played through Qt Multimedia on the default
 // audio output. Playing returns at once; onEnded says when a file has played out or
-// could not be played.
+// could not be played. Without any audio output nothing is started and sending says so.
 
 #include "station/sending/Sender.h"
 
@@ -20,7 +20,11 @@ public:
     explicit VoicePlayer(QObject* parent);
     bool play(const std::string& path) override;
     void stop() override;
+    std::string unavailable() const override;
     bool playing() const;
+
+    // Whether the machine has an audio output; Qt's device list unless replaced.
+    std::function<bool()> hasOutput;
 
     std::function<void()> onEnded;
     std::function<void(const std::string&)> onProblem;

@@ -4,6 +4,8 @@
 
 #include "ui/station/radio/RadioDesk.h"
 #include "station/radio/RadioSettings.h"
+#include "station/sending/KeyerSettings.h"
+#include "station/sending/Messages.h"
 #include "station/share/ShareSettings.h"
 #include "support/FakePort.h"
 #include "support/LogicHarness.h"
@@ -37,11 +39,13 @@ using namespace vantor::test;
 
 namespace {
 
-// Answers every line it is sent with reply, delayMs later.
+// Answers every line it is sent with reply, delayMs later; with report set, the lines
+// other than the frequency's "f" get that instead.
 struct FakeRig {
     QTcpServer server;
     QByteArray received;
     QByteArray reply;
+    QByteArray report;
     int delayMs = 0;
 
     FakeRig(QByteArray r, int delay) : reply(std::move(r)), delayMs(delay) {
@@ -51,8 +55,13 @@ struct FakeRig {
             QObject::connect(client, &QTcpSocket::readyRead, client, [this, client] {
                 const QByteArray bytes = client->readAll();
                 received += bytes;
-                for (int i = 0; i < bytes.count('\n'); ++i)
-                    QTimer::singleShot(delayMs, client, [this, client] { client->write(reply); });
+                for (const QByteArray& line : bytes.split('\n').mid(0, bytes.count('\n'))) {
+                    const QByteArray answer = report.isEmpty() || line == "f" ? reply : report;
+                    QTimer::singleShot(delayMs, client, [client, answer] {
+                        if (client->isOpen())
+                            client->write(answer);
+                    });
+                }
             });
         });
     }
@@ -138,6 +147,10 @@ TEST(RadioDesk, EveryFailureIsOneLineAndLoggingGoesOn) {
          "Radio lost: rigctld ended: Unknown rig num 99999, or initialization... (exit code 2); "
          "reconnecting",
          "radio lost", "40"},
+        {"no such serial port", "model=1035\ndevice=/dev/ttyNOSUCH", 0,
+         "Radio lost: rigctld cannot open the serial port /dev/ttyNOSUCH: No such file or "
+         "directory; reconnecting",
+         "radio lost", "40"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -149,7 +162,9 @@ TEST(RadioDesk, EveryFailureIsOneLineAndLoggingGoesOn) {
         if (!c.reply)
             rig.server.close();
         Station station;
-        writeFile(RadioFileName, own ? "radio=own\n" + std::string(c.reply) + "\ndevice=/dev/null\n"
+        const std::string reply = c.reply ? c.reply : "";
+        const char* device = reply.find("device=") == std::string::npos ? "\ndevice=/dev/null" : "";
+        writeFile(RadioFileName, own ? "radio=own\n" + reply + device + "\n"
                                      : "radio=shared\nport=" + std::to_string(port) + "\n");
         station.open();
         station.logContact("1ak1aa85ct", 1);
@@ -167,7 +182,7 @@ TEST(RadioDesk, EveryFailureIsOneLineAndLoggingGoesOn) {
                 station.clock.advanceMs(own ? 20 : 0);
                 return station.label("lblRadio") == status;
             },
-            5000);
+            own ? 15000 : 5000);
         EXPECT_EQ(station.label("lblRadio"), status);
         EXPECT_EQ(station.label("lblRadioFrequency"), c.frequency);
         EXPECT_EQ(station.label("Label30"), c.band);
@@ -276,6 +291,64 @@ TEST(RadioDesk, TheBroadcastCarriesTheRadiosFrequency) {
         for (const auto& [name, value] : s.fields)
             EXPECT_EQ(field(packet, name), value) << name << "\n" << packet;
     }
+}
+
+// The radio's own keyer chosen: an F-key goes out as send_morse with the serial number
+// filled in, Esc stops it ahead of whatever waits, and a radio gone leaves one message.
+TEST(RadioDesk, TheRadiosKeyerSendsAndEscStopsFirst) {
+    FakeRig rig("14025000\n", 0);
+    rig.report = "RPRT 0\n";
+    Station station;
+    writeFile(RadioFileName, "radio=shared\nport=" + std::to_string(rig.port()) + "\n");
+    writeFile(KeyerFileName, "keyer=radio\r\n");
+    writeFile(MessagesFileName, "F5.cw=NR {NR} {MYCALL}\r\n");
+    station.open();
+    // The clock stands still: one poll, then only what the keys send.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return station.label("lblRadio") == "Radio: 14025.00 kHz" &&
+                   rig.received.endsWith("L KEYSPD 28\n");
+        },
+        5000))
+        << station.label("lblRadio") << rig.received.toStdString();
+    station.logContact("1ak1aa85ct", 1);
+    const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    const auto sentSince = [&](qsizetype from, const QByteArray& last) {
+        (void)QTest::qWaitFor([&] { return rig.received.mid(from).endsWith(last); }, 5000);
+        return rig.received.mid(from).toStdString();
+    };
+
+    qsizetype from = rig.received.size();
+    key(Qt::Key_F5);
+    EXPECT_EQ(sentSince(from, "b NR 2 W1AW\n"), "b NR 2 W1AW\n");
+    EXPECT_EQ(station.label("lblSending"), "28 WPM   Sending: NR 2 W1AW");
+
+    // Texts waiting behind the one in the radio and a speed change: Esc's stop goes
+    // next, the waiting texts never.
+    from = rig.received.size();
+    key(Qt::Key_F5);
+    key(Qt::Key_F5);
+    key(Qt::Key_PageUp);
+    key(Qt::Key_Escape);
+    std::string after = sentSince(from, "L KEYSPD 30\n");
+    if (after.starts_with("b NR 2 W1AW\n")) // the first text had not been answered yet
+        after.erase(0, 12);
+    EXPECT_EQ(after, "\\stop_morse\nL KEYSPD 30\n");
+    EXPECT_EQ(station.label("lblSending"), "30 WPM");
+
+    // The radio goes away while a text goes out: it is no longer shown as going out.
+    key(Qt::Key_F5);
+    EXPECT_EQ(station.label("lblSending"), "30 WPM   Sending: NR 2 W1AW");
+    rig.server.close();
+    for (QTcpSocket* client : rig.server.findChildren<QTcpSocket*>())
+        client->abort();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return station.label("lblRadio").starts_with("Radio lost"); }, 5000))
+        << station.label("lblRadio");
+    EXPECT_EQ(station.label("lblSending"), "30 WPM");
+    key(Qt::Key_F5);
+    EXPECT_EQ(station.label("lblSending"), "30 WPM   The radio's keyer is not connected");
+    station.logContact("2bk1bb72me", 2);
 }
 
 TEST(RadioDesk, WithoutSettingsTheWindowHasNoRadio) {

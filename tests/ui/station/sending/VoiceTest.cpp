@@ -1,5 +1,6 @@
 // Voice files on phone in the real main window: F1 plays a WAV file made here through
-// Qt's audio output, Esc stops it at once; a file that is not there gives one message.
+// Qt's audio output, Esc stops it at once; a file that is not there, or a machine
+// without any audio output, gives one message.
 
 #include "support/FakePort.h"
 #include "support/LogicHarness.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -40,38 +42,57 @@ void writeWav(const std::string& name, int ms) {
 }
 
 TEST(VoiceFiles, F1PlaysTheFileAndEscStopsIt) {
-    TempDir dir;
-    writeWav("cq.wav", 30000);
-    writeFile("nskeyer.txt", "voice=1\r\n");
-    writeFile("nsmsgs.txt", "F1.wav=cq.wav\r\nF2.wav=gone.wav\r\n");
-    ContestState state;
-    FakeClock clock{localMs(2026, 11, 7, 21, 0, 5)};
-    FakePort port{clock};
-    port.useStationReply = true;
-    port.stationReply = {"W1AW", "A", "85", "CT", 5, 1, 0}; // phone
-    port.answers = {Answer::No, Answer::Yes};
-    auto form = std::make_unique<Form1>(state, clock, ShortDateForm{}, &port);
-    form->Form_Load();
-    form->show();
-    QApplication::setActiveWindow(form.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return port.stationDialogs == 1; }, 5000));
-    ui::SendingDesk& desk = form->sending();
-    const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    const struct {
+        const char* name;
+        bool output;
+        const char* shown; // after F1
+    } cases[] = {
+        {"an audio output", true, "Playing: cq.wav"},
+        {"no audio output", false, "No audio output for the voice messages"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        writeWav("cq.wav", 30000);
+        writeFile("nskeyer.txt", "voice=1\r\n");
+        writeFile("nsmsgs.txt", "F1.wav=cq.wav\r\nF2.wav=gone.wav\r\n");
+        ContestState state;
+        FakeClock clock{localMs(2026, 11, 7, 21, 0, 5)};
+        FakePort port{clock};
+        port.useStationReply = true;
+        port.stationReply = {"W1AW", "A", "85", "CT", 5, 1, 0}; // phone
+        port.answers = {Answer::No, Answer::Yes};
+        auto form = std::make_unique<Form1>(state, clock, ShortDateForm{}, &port);
+        form->Form_Load();
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return port.stationDialogs == 1; }, 5000));
+        ui::SendingDesk& desk = form->sending();
+        desk.voice().hasOutput = [&] { return c.output; };
+        const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
 
-    key(Qt::Key_F2);
-    EXPECT_EQ(desk.statusLabel().text(), "Cannot play the voice file gone.wav");
-    EXPECT_FALSE(desk.voice().playing());
-
-    key(Qt::Key_F1);
-    EXPECT_EQ(desk.statusLabel().text(), "Playing: cq.wav");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return desk.voice().playing(); }, 10000));
-    key(Qt::Key_Escape);
-    EXPECT_FALSE(desk.voice().playing());
-    EXPECT_EQ(desk.statusLabel().text(), "");
-    QTest::qWait(0);
-    EXPECT_EQ(desk.statusLabel().text(), "");
-    EXPECT_EQ(state.RecCount, 0);
+        if (c.output) {
+            key(Qt::Key_F2);
+            EXPECT_EQ(desk.statusLabel().text(), "Cannot play the voice file gone.wav");
+            EXPECT_FALSE(desk.voice().playing());
+        }
+        key(Qt::Key_F1);
+        EXPECT_EQ(desk.statusLabel().text(), c.shown);
+        if (c.output) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return desk.voice().playing(); }, 10000));
+        }
+        // The keys typed next go into the entry as ever.
+        for (const char ch : std::string("1ak1aa"))
+            QTest::keyClick(QApplication::focusWidget(), ch);
+        EXPECT_EQ(form->findChild<QLineEdit*>("txtCall")->text(), "K1AA");
+        key(Qt::Key_Escape);
+        EXPECT_FALSE(desk.voice().playing());
+        EXPECT_EQ(desk.statusLabel().text(), c.output ? "" : c.shown);
+        QTest::qWait(0);
+        EXPECT_FALSE(desk.voice().playing());
+        EXPECT_EQ(state.RecCount, 0);
+    }
 }
 
 } // namespace
