@@ -27,11 +27,15 @@ struct MainWindow {
     FakePort port{clock};
     std::unique_ptr<ui::Form1> form;
 
+    // The station dialog's answer; a test may change it before the window starts.
+    MainWindow() {
+        port.useStationReply = true;
+        port.stationReply = {"W1AW", "A", "85", "CT", 5, 0, 0};
+    }
+
     // Shows the window and gives it the keyboard; the yes/no questions of the start
     // take `answers` in turn.
     void start(std::deque<Answer> answers, QSize size = {}) {
-        port.useStationReply = true;
-        port.stationReply = {"W1AW", "A", "85", "CT", 5, 0, 0};
         port.answers = std::move(answers);
         form = std::make_unique<ui::Form1>(state, clock, ShortDateForm{}, &port);
         form->Form_Load();
@@ -44,8 +48,7 @@ struct MainWindow {
     // A new contest: no old log opened, the station dialog shown once.
     void open(std::deque<Answer> answers = {Answer::No, Answer::Yes}, QSize size = {}) {
         ASSERT_NO_FATAL_FAILURE(start(std::move(answers), size));
-        for (int i = 0; i < 100 && port.stationDialogs == 0; ++i)
-            QTest::qWait(10);
+        QTest::qWaitFor([this] { return port.stationDialogs != 0; }, 5000);
         ASSERT_EQ(port.stationDialogs, 1);
     }
 

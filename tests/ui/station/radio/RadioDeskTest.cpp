@@ -7,9 +7,7 @@
 #include "station/sending/KeyerSettings.h"
 #include "station/sending/Messages.h"
 #include "station/share/ShareSettings.h"
-#include "support/FakePort.h"
-#include "support/LogicHarness.h"
-#include "ui/main/Form1.h"
+#include "support/MainWindow.h"
 #include "ui/station/radio/RadioDialog.h"
 #include "ui/station/share/ShareDesk.h"
 
@@ -68,26 +66,7 @@ struct FakeRig {
     int port() const { return server.serverPort(); }
 };
 
-struct Station {
-    TempDir dir;
-    ContestState state;
-    FakeClock clock{localMs(2026, 11, 7, 21, 0, 5)};
-    FakePort port{clock};
-    std::unique_ptr<ui::Form1> form;
-
-    void open() {
-        port.useStationReply = true;
-        port.stationReply = {"W1AW", "A", "85", "CT", 5, 0, 0};
-        port.answers = {Answer::No, Answer::Yes};
-        form = std::make_unique<ui::Form1>(state, clock, ShortDateForm{}, &port);
-        form->Form_Load();
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        for (int i = 0; i < 100 && port.stationDialogs == 0; ++i)
-            QTest::qWait(10);
-        ASSERT_EQ(port.stationDialogs, 1);
-    }
+struct Station : MainWindow {
     // Types a contact as the operator does; the keys must go in at once.
     void logContact(const std::string& keys, int lines) {
         QElapsedTimer took;

@@ -2,9 +2,7 @@
 // Qt's audio output, Esc stops it at once; a file that is not there, or a machine
 // without any audio output, gives one message.
 
-#include "support/FakePort.h"
-#include "support/LogicHarness.h"
-#include "ui/main/Form1.h"
+#include "support/MainWindow.h"
 #include "ui/station/sending/SendingDesk.h"
 #include "ui/station/sending/VoicePlayer.h"
 
@@ -52,23 +50,13 @@ TEST(VoiceFiles, F1PlaysTheFileAndEscStopsIt) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        TempDir dir;
+        MainWindow w;
         writeWav("cq.wav", 30000);
         writeFile("nskeyer.txt", "voice=1\r\n");
         writeFile("nsmsgs.txt", "F1.wav=cq.wav\r\nF2.wav=gone.wav\r\n");
-        ContestState state;
-        FakeClock clock{localMs(2026, 11, 7, 21, 0, 5)};
-        FakePort port{clock};
-        port.useStationReply = true;
-        port.stationReply = {"W1AW", "A", "85", "CT", 5, 1, 0}; // phone
-        port.answers = {Answer::No, Answer::Yes};
-        auto form = std::make_unique<Form1>(state, clock, ShortDateForm{}, &port);
-        form->Form_Load();
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return port.stationDialogs == 1; }, 5000));
-        ui::SendingDesk& desk = form->sending();
+        w.port.stationReply = {"W1AW", "A", "85", "CT", 5, 1, 0}; // phone
+        ASSERT_NO_FATAL_FAILURE(w.open());
+        ui::SendingDesk& desk = w.form->sending();
         desk.voice().hasOutput = [&] { return c.output; };
         const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
 
@@ -85,13 +73,13 @@ TEST(VoiceFiles, F1PlaysTheFileAndEscStopsIt) {
         // The keys typed next go into the entry as ever.
         for (const char ch : std::string("1ak1aa"))
             QTest::keyClick(QApplication::focusWidget(), ch);
-        EXPECT_EQ(form->findChild<QLineEdit*>("txtCall")->text(), "K1AA");
+        EXPECT_EQ(w.field("txtCall"), "K1AA");
         key(Qt::Key_Escape);
         EXPECT_FALSE(desk.voice().playing());
         EXPECT_EQ(desk.statusLabel().text(), c.output ? "" : c.shown);
         QTest::qWait(0);
         EXPECT_FALSE(desk.voice().playing());
-        EXPECT_EQ(state.RecCount, 0);
+        EXPECT_EQ(w.state.RecCount, 0);
     }
 }
 
