@@ -12,6 +12,7 @@ packages=(
     dpkg-dev lintian desktop-file-utils appstream
     locales
     libhamlib-utils cwdaemon hamradio-files qt6-multimedia-dev
+    pulseaudio
 )
 
 sudo=""
